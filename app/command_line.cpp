@@ -1,0 +1,39 @@
+#include "app/command_line.h"
+
+namespace topband {
+
+CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
+    CommandLine line;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        if (a == "--version") {
+            line.showVersion = true;
+        } else if (a == "--help" || a == "-h") {
+            line.showHelp = true;
+        } else if (a == "--workdir") {
+            if (i + 1 >= arguments.size()) {
+                line.error = "--workdir needs a folder";
+                return line;
+            }
+            line.workdir = arguments[++i];
+        } else if (a.rfind("--workdir=", 0) == 0) {
+            line.workdir = a.substr(10);
+        } else {
+            line.error = "unknown argument \"" + a + "\"";
+            return line;
+        }
+    }
+    return line;
+}
+
+std::string usageText() {
+    return "Usage: topband [--workdir DIR]\n"
+           "Logs the ARRL 160-Meter Contest. The working folder (the current folder, or DIR) holds\n"
+           "Log.txt and 160pref.txt; data files it lacks are copied into it at start.\n"
+           "\n"
+           "  --workdir DIR   use DIR as the working folder\n"
+           "  --version       print the version and exit\n"
+           "  --help          print this text and exit\n";
+}
+
+}  // namespace topband

@@ -1,0 +1,203 @@
+#include "mainwin/main_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include "core/number_text.h"
+#include "mainwin/log_store.h"
+#include "mainwin/preferences_file.h"
+#include "mainwin/station_window.h"
+#include "mainwin/utc_offset.h"
+
+namespace topband {
+namespace {
+
+constexpr const char* kFileErrorText =
+    "Error opening file.  This error is annoying but probably correctable.  In all likelihood, a character such as a "
+    "quote got into your data or one of your entries has an invalid date/time format.  Close this program and open "
+    "log.txt in the program's working directory with a text editor such as notepad.  Inspect the data and fix any "
+    "errors you see (remove any extra quotes and make sure your date and time entries are valid).";
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+std::string upperCase(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    return text;
+}
+
+}  // namespace
+
+std::string programTitle() { return std::string("Topband ") + TOPBAND_VERSION + "        KELVO Software"; }
+
+Form1::Form1(AppState& state, Services& services, QWidget* parent)
+    : QMainWindow(parent), state_(state), services_(services) {
+    setWindowTitle(q(programTitle()));
+    keys_ = new KeyPressFilter(this);
+    createControls();
+    createMenus();
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(60000);
+    connect(Timer1, &QTimer::timeout, this, [this] { Timer1_Timer(); });
+    Timer2 = new QTimer(this);
+    Timer2->setInterval(1000);
+    connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
+    endProgram = [](int) {};
+}
+
+Form1::~Form1() = default;
+
+std::string Form1::workingFile(const char* name) const {
+    return pathInFolder(services_.files, state_.folders.WorkingFolder, name);
+}
+
+bool Form1::Form_Load() {
+    state_.mode = "CW";
+    Label3->hide();
+    layout_->applyMainWindowLoadScaling(services_.screen);
+    FitCountryList();
+    lblDialog->setText(QStringLiteral("Ready to begin!"));
+    createListColumns();
+    state_.PartialDupesOn = true;
+    readPreferences();
+    CheckUtcOffset();
+    if (state_.prefs.FormSizePercent < 100) layout_->percentResize(services_.screen, state_.prefs.FormSizePercent);
+    loadPrefixTable();
+    mnuSetup_Click();
+    AskOpenExistingLog();
+    if (endingAtOnce_) return false;
+    layout_->taskbarResize(services_.screen, state_.prefs);
+    mnuTaskbar->setChecked(state_.prefs.TaskbarSetting == 1);
+    Timer2_Timer();
+    Timer1->start();
+    Timer2->start();
+    return true;
+}
+
+void Form1::readPreferences() {
+    const std::string path = workingFile(kPreferencesFileName);
+    if (!services_.files.exists(path)) {
+        const CivilTime utc = services_.clock.utcNow();
+        state_.prefs = neutralPreferences(recommendedUtcOffset(utc, services_.clock.localNow()));
+        savepref();
+        return;
+    }
+    std::string error;
+    const auto content = services_.files.readAll(path, error);
+    const auto read = content ? parsePreferences(*content, error) : std::nullopt;
+    if (read) {
+        state_.prefs = *read;
+        return;
+    }
+    services_.ui.messageBox("Preferences Error",
+                            path + ", " + error + ".  Neutral settings are used; the station window and the log " +
+                                "still load, and the file is written anew when the station settings are saved.",
+                            MessageButtons::Ok, MessageIcon::Warning);
+}
+
+void Form1::savepref() {
+    if (auto written = writePreferences(services_.files, workingFile(kPreferencesFileName), state_.prefs); !written)
+        services_.ui.messageBox("Error Saving Preferences",
+                                written.error + "  " + workingFile(kPreferencesFileName), MessageButtons::Ok,
+                                MessageIcon::Warning);
+}
+
+void Form1::CheckUtcOffset() {
+    const CivilTime utc = services_.clock.utcNow();
+    const CivilTime local = services_.clock.localNow();
+    const float recommended = recommendedUtcOffset(utc, local);
+    if (state_.prefs.UtcOffset == recommended) return;
+    const auto answer = services_.ui.inputBox(kUtcOffsetTitle,
+                                              utcOffsetPrompt(utc, local, recommended, state_.prefs.UtcOffset),
+                                              formatNumber(recommended));
+    if (!answer) return;
+    const auto offset = parseNumber(*answer);
+    if (!offset) return;
+    state_.prefs.UtcOffset = static_cast<float>(*offset);
+    savepref();
+}
+
+void Form1::loadPrefixTable() {
+    // The prefix table arrives with the country lookup.
+}
+
+void Form1::mnuopen2() {
+    std::string error;
+    if (!loadLogFile(state_, services_.files, error)) {
+        services_.ui.messageBox("File Error", kFileErrorText, MessageButtons::Ok, MessageIcon::Critical);
+        endAtOnce(1);
+        return;
+    }
+    TimeStats();
+}
+
+void Form1::NewLog() {
+    const auto answer = services_.ui.inputBox(
+        "WARNING - Your existing log file will be ERASED!",
+        "Are you sure that you want to start a new log file?  This function will ERASE the existing log file!\r\n\r\n"
+        "To verify that you want to start a new log file, please type: YES");
+    if (answer && upperCase(*answer) == "YES") {
+        if (auto erased = eraseLog(state_, services_.files, services_.clock); !erased)
+            services_.ui.messageBox("Error Starting New Log",
+                                    erased.error + "  The log was not erased: no backup copy could be made.",
+                                    MessageButtons::Ok, MessageIcon::Critical);
+        savepref();
+    }
+    mnuopen2();
+}
+
+void Form1::AskOpenExistingLog() {
+    const MessageAnswer answer = services_.ui.messageBox(
+        "Open existing log?",
+        "Do you want to continue an existing contest? (Yes opens your existing log, No erases any existing log and "
+        "starts a new log.)",
+        MessageButtons::YesNo, MessageIcon::Question);
+    if (answer == MessageAnswer::Yes)
+        mnuopen2();
+    else
+        NewLog();
+    cmdEdit->hide();
+    cmdDelete->hide();
+}
+
+void Form1::mnuSetup_Click() {
+    frmStationID window(state_, services_, this);
+    if (window.exec() == QDialog::Accepted) window.storeStation(state_.prefs);
+    Label2->setText(q(state_.prefs.OwnCall));
+    Label4->setText(q(state_.prefs.OwnSection));
+    savepref();
+}
+
+void Form1::mnuNew_Click() {
+    NewLog();
+    TimeStats();
+}
+
+void Form1::mnuExit_Click() { endAtOnce(0); }
+
+void Form1::endAtOnce(int exitCode) {
+    endingAtOnce_ = true;
+    endProgram(exitCode);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!endingAtOnce_) Backup(state_, services_.files, services_.clock);
+    event->accept();
+}
+
+void Form1::Timer1_Timer() { TimeStats(); }
+
+void Form1::TimeStats() {
+    // The contact rates arrive with the score statistics.
+}
+
+void Form1::Timer2_Timer() {
+    const ClockTexts texts = clockTexts(services_.clock.localNow(), state_.prefs.UtcOffset);
+    lblutctime->setText(q(texts.utc));
+    lblCurTime->setText(q(texts.local));
+    Label16->setText(q(texts.amPm));
+}
+
+}  // namespace topband

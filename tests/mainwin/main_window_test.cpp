@@ -1,0 +1,256 @@
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "core/log_file.h"
+#include "mainwin/main_window.h"
+#include "mainwin/station_window.h"
+#include "tests/fakes/fake_services.h"
+#include "tests/support/modal.h"
+#include "tests/support/temp_folder.h"
+
+namespace topband {
+namespace {
+
+using testing::FakeServices;
+using testing::TempFolder;
+using testing::whenModalOpens;
+
+const Contact kCt{"K1ABC", "599", "CT", "599", "USA", "2026/12/05", "22:01:07"};
+const Contact kDx{"G3XYZ", "579", "", "599", "England", "2026/12/05", "22:03:00"};
+std::string line(const Contact& c) { return *formatLogRecord(c); }
+std::string records(int count) {
+    std::string content;
+    for (int i = 0; i < count; ++i) content += line(i % 2 ? kDx : kCt);
+    return content;
+}
+
+const std::string kPrefs =
+    "\"W1XYZ\"\r\n\"EMA\"\r\n5\r\n\"USA\"\r\n71.25\r\n42.5\r\n100\r\n192\r\n8421504\r\n0\r\n0\r\n";
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() {
+        state.folders = {work.path(), work.file("KELVO Software/Shared"), work.file("KELVO Software/Velmor")};
+        std::filesystem::create_directories(state.folders.SharedFolder);
+        std::filesystem::create_directories(state.folders.DataFolder + "/BACKUP");
+        state.SharedPrefsPath = state.folders.SharedFolder + "/SharedUserPreferences.xml";
+        state.SharedPrefsText = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>";
+        fx.clock.local = {2026, 12, 5, 13, 5, 9};
+        fx.clock.systemUtcOffsetHours = 5;
+        fx.screen.setPixels(1920, 1080);
+        form.endProgram = [this](int code) { endedWith = code; };
+    }
+
+    // Starts the window as an operator would: the station window is confirmed with Done
+    // (after `typing` into its call field) and the log question gets `answer`.
+    bool startUp(MessageAnswer answer = MessageAnswer::Yes, const char* typing = "") {
+        fx.ui.messageAnswers.push_back(answer);
+        whenModalOpens([typing](QWidget& modal) {
+            auto& station = dynamic_cast<frmStationID&>(modal);
+            QTest::keyClicks(&station.Text1, typing);
+            QTest::mouseClick(&station.Command1, Qt::LeftButton);
+        });
+        return form.Form_Load();
+    }
+
+    TempFolder work;
+    FakeServices fx;
+    AppState state;
+    Form1 form{state, fx.services};
+    std::optional<int> endedWith;
+};
+
+TEST_F(MainWindowTest, FirstStartInAnEmptyFolderWritesBothPreferenceFiles) {
+    ASSERT_TRUE(startUp(MessageAnswer::Yes, "w1xyz"));
+    EXPECT_EQ(work.read("160pref.txt"),
+              "\"W1XYZ\"\r\n\"\"\r\n5\r\n\"\"\r\n0\r\n0\r\n100\r\n192\r\n8421504\r\n0\r\n0\r\n");
+    EXPECT_EQ(work.read("KELVO Software/Shared/SharedUserPreferences.xml"),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<OWN_CALL>W1XYZ</OWN_CALL>\r\n"
+              "<OWN_ARRL_SECTION></OWN_ARRL_SECTION>\r\n<OWN_UTC> 5</OWN_UTC>\r\n<OWN_COUNTRY></OWN_COUNTRY>\r\n"
+              "<OWN_LONGITUDE> 0</OWN_LONGITUDE>\r\n<OWN_LATITUDE> 0</OWN_LATITUDE>\r\n");
+    EXPECT_EQ(form.Label2->text(), "W1XYZ");
+    EXPECT_FALSE(work.exists("Log.txt"));  // a missing log is an empty one, created by the first contact
+    EXPECT_EQ(state.log.ContactCount(), 0);
+    ASSERT_EQ(fx.ui.messages.size(), 1u);
+    EXPECT_EQ(fx.ui.messages[0].title, "Open existing log?");
+    EXPECT_TRUE(fx.ui.inputs.empty());  // the neutral offset is the system's own
+    EXPECT_EQ(form.lblDialog->text(), "Ready to begin!");
+}
+
+TEST_F(MainWindowTest, ClocksShowLocalTwelveHourAndUtcFromTheStoredOffset) {
+    work.write("160pref.txt", kPrefs);
+    ASSERT_TRUE(startUp());
+    EXPECT_EQ(form.lblCurTime->text(), "1:05:09");
+    EXPECT_EQ(form.Label16->text(), "PM");
+    EXPECT_EQ(form.lblutctime->text(), "18:05:09");
+    state.prefs.UtcOffset = 5.5f;
+    form.Timer2_Timer();
+    EXPECT_EQ(form.lblutctime->text(), "18:35:09");
+}
+
+TEST_F(MainWindowTest, WrongStoredOffsetProposesTheSystemOne) {
+    std::string fourHours = kPrefs;
+    fourHours.replace(fourHours.find("\r\n5\r\n"), 5, "\r\n4\r\n");
+    const struct { std::optional<std::string> answer; float stored; } cases[] = {
+        {std::nullopt, 4.0f}, {"5", 5.0f}, {"4.5", 4.5f}, {"five", 4.0f},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        FakeServices services;
+        services.clock.systemUtcOffsetHours = 5;
+        folder.write("160pref.txt", fourHours);
+        AppState s;
+        s.folders = {folder.path(), folder.path(), folder.path()};
+        Form1 window(s, services.services);
+        services.ui.inputAnswers.push_back(c.answer);
+        services.ui.messageAnswers.push_back(MessageAnswer::Yes);
+        whenModalOpens([](QWidget& modal) { dynamic_cast<frmStationID&>(modal).Command1_Click(); });
+        ASSERT_TRUE(window.Form_Load());
+        ASSERT_FALSE(services.ui.inputs.empty());
+        EXPECT_EQ(services.ui.inputs[0].title, "Update the Local Time / UTC Offset?");
+        EXPECT_EQ(services.ui.inputs[0].proposal, "5");
+        EXPECT_NE(services.ui.inputs[0].prompt.find("Current Offset Setting: 4\r\n"), std::string::npos);
+        EXPECT_EQ(s.prefs.UtcOffset, c.stored);
+    }
+}
+
+TEST_F(MainWindowTest, NoThenYesErasesTheLogAfterABackupCopy) {
+    const struct { std::optional<std::string> typed; bool erased; } cases[] = {
+        {"YES", true}, {"yes", true}, {"Yes", true}, {"no", false}, {"", false}, {std::nullopt, false}, {"YES ", false},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        FakeServices services;
+        folder.write("160pref.txt", kPrefs);
+        folder.write("Log.txt", records(2));
+        std::filesystem::create_directories(folder.file("Velmor"));
+        AppState s;
+        s.folders = {folder.path(), folder.file("Shared"), folder.file("Velmor")};
+        Form1 window(s, services.services);
+        services.ui.messageAnswers.push_back(MessageAnswer::No);
+        services.ui.inputAnswers.push_back(c.typed);
+        whenModalOpens([](QWidget& modal) { dynamic_cast<frmStationID&>(modal).Command1_Click(); });
+        ASSERT_TRUE(window.Form_Load());
+        ASSERT_EQ(services.ui.inputs.size(), 1u);
+        EXPECT_EQ(services.ui.inputs[0].title, "WARNING - Your existing log file will be ERASED!");
+        EXPECT_EQ(services.ui.inputs[0].prompt,
+                  "Are you sure that you want to start a new log file?  This function will ERASE the existing log "
+                  "file!\r\n\r\nTo verify that you want to start a new log file, please type: YES");
+        EXPECT_EQ(folder.read("Log.txt"), c.erased ? "" : records(2)) << c.typed.value_or("(cancel)");
+        EXPECT_EQ(s.log.ContactCount(), c.erased ? 0 : 2);
+        EXPECT_EQ(folder.exists("Velmor/BACKUP/202612051305.log"), c.erased);
+        if (c.erased) EXPECT_EQ(folder.read("Velmor/BACKUP/202612051305.log"), records(2));
+    }
+}
+
+TEST_F(MainWindowTest, FullLogLoadsAndOneRecordMoreEndsTheProgram) {
+    work.write("160pref.txt", kPrefs);
+    work.write("Log.txt", records(11000));
+    ASSERT_TRUE(startUp());
+    EXPECT_EQ(state.log.ContactCount(), 11000);
+    EXPECT_FALSE(endedWith);
+}
+
+TEST_F(MainWindowTest, UnreadableLogGivesFileErrorAndIsLeftUntouched) {
+    const std::string cases[] = {records(11001), records(3) + line(kCt).substr(0, 30)};
+    for (const std::string& content : cases) {
+        TempFolder folder;
+        FakeServices services;
+        folder.write("160pref.txt", kPrefs);
+        folder.write("Log.txt", content);
+        AppState s;
+        s.folders = {folder.path(), folder.path(), folder.path()};
+        Form1 window(s, services.services);
+        std::optional<int> ended;
+        window.endProgram = [&](int code) { ended = code; };
+        services.ui.messageAnswers.push_back(MessageAnswer::Yes);
+        whenModalOpens([](QWidget& modal) { dynamic_cast<frmStationID&>(modal).Command1_Click(); });
+        EXPECT_FALSE(window.Form_Load());
+        ASSERT_EQ(services.ui.messages.size(), 2u);
+        EXPECT_EQ(services.ui.messages[1].title, "File Error");
+        EXPECT_EQ(services.ui.messages[1].text.substr(0, 70),
+                  "Error opening file.  This error is annoying but probably correctable.");
+        EXPECT_EQ(ended, 1);
+        EXPECT_EQ(folder.read("Log.txt"), content);
+    }
+}
+
+TEST_F(MainWindowTest, DamagedPreferencesAreReportedAndStartUpGoesOn) {
+    work.write("160pref.txt", "\"W1XYZ\"\r\n\"EMA\"\r\nfive\r\n");
+    work.write("Log.txt", records(2));
+    bool stationShown = false;
+    fx.ui.messageAnswers.push_back(MessageAnswer::Ok);
+    fx.ui.messageAnswers.push_back(MessageAnswer::Yes);
+    whenModalOpens([&](QWidget& modal) {
+        stationShown = true;
+        dynamic_cast<frmStationID&>(modal).Command1_Click();
+    });
+    ASSERT_TRUE(form.Form_Load());
+    ASSERT_GE(fx.ui.messages.size(), 2u);
+    EXPECT_EQ(fx.ui.messages[0].title, "Preferences Error");
+    EXPECT_NE(fx.ui.messages[0].text.find("160pref.txt"), std::string::npos);
+    EXPECT_NE(fx.ui.messages[0].text.find("line 3"), std::string::npos);
+    EXPECT_TRUE(stationShown);
+    EXPECT_EQ(state.log.ContactCount(), 2);
+}
+
+TEST_F(MainWindowTest, ExitEndsAtOnceWithoutBackupButClosingMakesOne) {
+    work.write("160pref.txt", kPrefs);
+    work.write("Log.txt", records(2));
+    ASSERT_TRUE(startUp());
+    ASSERT_TRUE(state.log.add(kDx));
+    ASSERT_TRUE(appendToLog(fx.files, work.file("Log.txt"), kDx));
+
+    form.mnuExit->trigger();
+    EXPECT_EQ(endedWith, 0);
+    form.close();
+    EXPECT_FALSE(work.exists("KELVO Software/Velmor/BACKUP/202612051305.log"));
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowMakesTheBackup) {
+    work.write("160pref.txt", kPrefs);
+    work.write("Log.txt", records(2));
+    ASSERT_TRUE(startUp());
+    ASSERT_TRUE(state.log.add(kDx));
+    ASSERT_TRUE(appendToLog(fx.files, work.file("Log.txt"), kDx));
+    form.close();
+    EXPECT_EQ(work.read("KELVO Software/Velmor/BACKUP/202612051305.log"), records(2) + line(kDx));
+}
+
+// The menu tree as the operator sees it: "-" is a separator, ">" opens a submenu.
+std::vector<std::string> menuTree(const QList<QAction*>& actions, const std::string& indent = "") {
+    std::vector<std::string> tree;
+    for (QAction* a : actions) {
+        if (a->isSeparator()) {
+            tree.push_back(indent + "-");
+            continue;
+        }
+        tree.push_back(indent + (a->menu() ? ">" : "") + a->text().toStdString());
+        if (a->menu()) {
+            const auto sub = menuTree(a->menu()->actions(), indent + "  ");
+            tree.insert(tree.end(), sub.begin(), sub.end());
+        }
+    }
+    return tree;
+}
+
+TEST_F(MainWindowTest, MenuTreeHasEveryCaptionAndSeparator) {
+    const std::vector<std::string> expected = {
+        ">&File", "  &New", "  -", "  Archive Current &Log", "  -", "  &Restore from Archive or Backup", "  -",
+        "  &Write Cabrillo Summary", "  -", "  Export &ADIF", "  -", "  &Copy Listed Items to Clipboard", "  -",
+        "  E&xit",
+        ">&Options", "  &CW Transmit", "  -", "  >&Appearance", "    &Form Size", "    &Colors", "    &Taskbar",
+        "  -", "  >&DX Spotting", "    &Configure", "    &View Spectrum Map", "  -", "  &Voice Navigation", "  -",
+        "  &Privileges", "  -", "  P&ost Contest Mode",
+        "&Setup", "&Graph", "&Help",
+    };
+    EXPECT_EQ(menuTree(form.menuBar()->actions()), expected);
+}
+
+}  // namespace
+}  // namespace topband
