@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "auxwin/window_size_menu.h"
 #include "core/number_text.h"
 #include "mainwin/log_store.h"
 #include "mainwin/preferences_file.h"
@@ -63,13 +64,12 @@ bool Form1::Form_Load() {
     state_.PartialDupesOn = true;
     readPreferences();
     CheckUtcOffset();
-    if (state_.prefs.FormSizePercent < 100) layout_->percentResize(services_.screen, state_.prefs.FormSizePercent);
+    if (state_.prefs.FormSizePercent < 100) PercentResize();
     loadPrefixTable();
     mnuSetup_Click();
     AskOpenExistingLog();
     if (endingAtOnce_) return false;
-    layout_->taskbarResize(services_.screen, state_.prefs);
-    mnuTaskbar->setChecked(state_.prefs.TaskbarSetting == 1);
+    TaskbarResize();
     Timer2_Timer();
     Timer1->start();
     Timer2->start();
@@ -185,6 +185,31 @@ void Form1::endAtOnce(int exitCode) {
 void Form1::closeEvent(QCloseEvent* event) {
     if (!endingAtOnce_) Backup(state_, services_.files, services_.clock);
     event->accept();
+}
+
+void Form1::PercentResize() {
+    if (!layout_->percentResize(services_.screen, state_.prefs.FormSizePercent)) {
+        state_.prefs.FormSizePercent = 100;
+        savepref();
+    }
+    FitCountryList();
+}
+
+void Form1::TaskbarResize() {
+    mnuTaskbar->setChecked(state_.prefs.TaskbarSetting == 1);
+    if (layout_->taskbarResize(services_.screen, state_.prefs)) FitCountryList();
+}
+
+void Form1::mnuFormSize_Click() {
+    if (askFormSizePercent(services_.ui, state_.prefs)) savepref();
+}
+
+void Form1::mnuTaskbar_Click() {
+    if (toggleTaskbarSetting(services_.ui, state_.prefs)) {
+        savepref();
+        TaskbarResize();
+    }
+    mnuTaskbar->setChecked(state_.prefs.TaskbarSetting == 1);
 }
 
 void Form1::Timer1_Timer() { TimeStats(); }

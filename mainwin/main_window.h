@@ -41,6 +41,8 @@ public:
     void mnuExit_Click();
     void mnuFormSize_Click();
     void mnuTaskbar_Click();
+    void PercentResize();
+    void TaskbarResize();
     void Timer1_Timer();
     void Timer2_Timer();
     void TimeStats();

@@ -29,17 +29,23 @@ std::string records(int count) {
     return content;
 }
 
+// The state main() makes for a working folder, with the per-user folders inside it.
+AppState stateIn(const TempFolder& folder) {
+    AppState s;
+    s.folders = {folder.path(), folder.file("KELVO Software/Shared"), folder.file("KELVO Software/Velmor")};
+    std::filesystem::create_directories(s.folders.SharedFolder);
+    std::filesystem::create_directories(s.folders.DataFolder + "/BACKUP");
+    s.SharedPrefsPath = s.folders.SharedFolder + "/SharedUserPreferences.xml";
+    s.SharedPrefsText = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>";
+    return s;
+}
+
 const std::string kPrefs =
     "\"W1XYZ\"\r\n\"EMA\"\r\n5\r\n\"USA\"\r\n71.25\r\n42.5\r\n100\r\n192\r\n8421504\r\n0\r\n0\r\n";
 
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() {
-        state.folders = {work.path(), work.file("KELVO Software/Shared"), work.file("KELVO Software/Velmor")};
-        std::filesystem::create_directories(state.folders.SharedFolder);
-        std::filesystem::create_directories(state.folders.DataFolder + "/BACKUP");
-        state.SharedPrefsPath = state.folders.SharedFolder + "/SharedUserPreferences.xml";
-        state.SharedPrefsText = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>";
         fx.clock.local = {2026, 12, 5, 13, 5, 9};
         fx.clock.systemUtcOffsetHours = 5;
         fx.screen.setPixels(1920, 1080);
@@ -52,7 +58,7 @@ protected:
         fx.ui.messageAnswers.push_back(answer);
         whenModalOpens([typing](QWidget& modal) {
             auto& station = dynamic_cast<frmStationID&>(modal);
-            QTest::keyClicks(&station.Text1, typing);
+            QTest::keyClicks(&station.Text1, QString::fromUtf8(typing));
             QTest::mouseClick(&station.Command1, Qt::LeftButton);
         });
         return form.Form_Load();
@@ -60,7 +66,7 @@ protected:
 
     TempFolder work;
     FakeServices fx;
-    AppState state;
+    AppState state = stateIn(work);
     Form1 form{state, fx.services};
     std::optional<int> endedWith;
 };
@@ -73,24 +79,24 @@ TEST_F(MainWindowTest, FirstStartInAnEmptyFolderWritesBothPreferenceFiles) {
               "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<OWN_CALL>W1XYZ</OWN_CALL>\r\n"
               "<OWN_ARRL_SECTION></OWN_ARRL_SECTION>\r\n<OWN_UTC> 5</OWN_UTC>\r\n<OWN_COUNTRY></OWN_COUNTRY>\r\n"
               "<OWN_LONGITUDE> 0</OWN_LONGITUDE>\r\n<OWN_LATITUDE> 0</OWN_LATITUDE>\r\n");
-    EXPECT_EQ(form.Label2->text(), "W1XYZ");
+    EXPECT_EQ(form.Label2->text().toStdString(), "W1XYZ");
     EXPECT_FALSE(work.exists("Log.txt"));  // a missing log is an empty one, created by the first contact
     EXPECT_EQ(state.log.ContactCount(), 0);
     ASSERT_EQ(fx.ui.messages.size(), 1u);
     EXPECT_EQ(fx.ui.messages[0].title, "Open existing log?");
     EXPECT_TRUE(fx.ui.inputs.empty());  // the neutral offset is the system's own
-    EXPECT_EQ(form.lblDialog->text(), "Ready to begin!");
+    EXPECT_EQ(form.lblDialog->text().toStdString(), "Ready to begin!");
 }
 
 TEST_F(MainWindowTest, ClocksShowLocalTwelveHourAndUtcFromTheStoredOffset) {
     work.write("160pref.txt", kPrefs);
     ASSERT_TRUE(startUp());
-    EXPECT_EQ(form.lblCurTime->text(), "1:05:09");
-    EXPECT_EQ(form.Label16->text(), "PM");
-    EXPECT_EQ(form.lblutctime->text(), "18:05:09");
+    EXPECT_EQ(form.lblCurTime->text().toStdString(), "1:05:09");
+    EXPECT_EQ(form.Label16->text().toStdString(), "PM");
+    EXPECT_EQ(form.lblutctime->text().toStdString(), "18:05:09");
     state.prefs.UtcOffset = 5.5f;
     form.Timer2_Timer();
-    EXPECT_EQ(form.lblutctime->text(), "18:35:09");
+    EXPECT_EQ(form.lblutctime->text().toStdString(), "18:35:09");
 }
 
 TEST_F(MainWindowTest, WrongStoredOffsetProposesTheSystemOne) {
@@ -104,8 +110,7 @@ TEST_F(MainWindowTest, WrongStoredOffsetProposesTheSystemOne) {
         FakeServices services;
         services.clock.systemUtcOffsetHours = 5;
         folder.write("160pref.txt", fourHours);
-        AppState s;
-        s.folders = {folder.path(), folder.path(), folder.path()};
+        AppState s = stateIn(folder);
         Form1 window(s, services.services);
         services.ui.inputAnswers.push_back(c.answer);
         services.ui.messageAnswers.push_back(MessageAnswer::Yes);
@@ -128,9 +133,7 @@ TEST_F(MainWindowTest, NoThenYesErasesTheLogAfterABackupCopy) {
         FakeServices services;
         folder.write("160pref.txt", kPrefs);
         folder.write("Log.txt", records(2));
-        std::filesystem::create_directories(folder.file("Velmor"));
-        AppState s;
-        s.folders = {folder.path(), folder.file("Shared"), folder.file("Velmor")};
+        AppState s = stateIn(folder);
         Form1 window(s, services.services);
         services.ui.messageAnswers.push_back(MessageAnswer::No);
         services.ui.inputAnswers.push_back(c.typed);
@@ -143,8 +146,10 @@ TEST_F(MainWindowTest, NoThenYesErasesTheLogAfterABackupCopy) {
                   "file!\r\n\r\nTo verify that you want to start a new log file, please type: YES");
         EXPECT_EQ(folder.read("Log.txt"), c.erased ? "" : records(2)) << c.typed.value_or("(cancel)");
         EXPECT_EQ(s.log.ContactCount(), c.erased ? 0 : 2);
-        EXPECT_EQ(folder.exists("Velmor/BACKUP/202612051305.log"), c.erased);
-        if (c.erased) EXPECT_EQ(folder.read("Velmor/BACKUP/202612051305.log"), records(2));
+        EXPECT_EQ(folder.exists("KELVO Software/Velmor/BACKUP/202612051305.log"), c.erased);
+        if (c.erased) {
+            EXPECT_EQ(folder.read("KELVO Software/Velmor/BACKUP/202612051305.log"), records(2));
+        }
     }
 }
 
@@ -163,8 +168,7 @@ TEST_F(MainWindowTest, UnreadableLogGivesFileErrorAndIsLeftUntouched) {
         FakeServices services;
         folder.write("160pref.txt", kPrefs);
         folder.write("Log.txt", content);
-        AppState s;
-        s.folders = {folder.path(), folder.path(), folder.path()};
+        AppState s = stateIn(folder);
         Form1 window(s, services.services);
         std::optional<int> ended;
         window.endProgram = [&](int code) { ended = code; };
@@ -173,7 +177,7 @@ TEST_F(MainWindowTest, UnreadableLogGivesFileErrorAndIsLeftUntouched) {
         EXPECT_FALSE(window.Form_Load());
         ASSERT_EQ(services.ui.messages.size(), 2u);
         EXPECT_EQ(services.ui.messages[1].title, "File Error");
-        EXPECT_EQ(services.ui.messages[1].text.substr(0, 70),
+        EXPECT_EQ(services.ui.messages[1].text.substr(0, 69),
                   "Error opening file.  This error is annoying but probably correctable.");
         EXPECT_EQ(ended, 1);
         EXPECT_EQ(folder.read("Log.txt"), content);

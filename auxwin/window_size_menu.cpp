@@ -1,0 +1,35 @@
+#include "auxwin/window_size_menu.h"
+
+#include "auxwin/window_scaling.h"
+#include "core/number_text.h"
+#include "platform/ui.h"
+
+namespace topband {
+
+bool askFormSizePercent(Ui& ui, Preferences& prefs) {
+    const std::optional<std::uint8_t> percent = formSizePercentFromAnswer(ui.inputBox(
+        "Please enter screen percentage.",
+        "Enter the % of the screen you would like the form to cover.  Try between 90 and 100 for best results.  "
+        "Values below 75 do not display well.",
+        formatInteger(prefs.FormSizePercent)));
+    if (!percent) {
+        ui.messageBox("Numeric Values Required", "Please enter only numeric values.");
+        return false;
+    }
+    prefs.FormSizePercent = *percent;
+    ui.messageBox("For this setting to take effect please restart this program.",
+                  "This program must be closed and restarted for this setting to take effect.");
+    return true;
+}
+
+bool toggleTaskbarSetting(Ui& ui, Preferences& prefs) {
+    if (prefs.FormSizePercent != 100) {
+        ui.messageBox("Please set your form size to 100% to use this option.",
+                      "The form size must be set to 100% to use the taskbar display option.");
+        return false;
+    }
+    prefs.TaskbarSetting = prefs.TaskbarSetting == 1 ? 0 : 1;
+    return true;
+}
+
+}  // namespace topband

@@ -1,0 +1,70 @@
+#include "mainwin/shared_preferences.h"
+
+#include <algorithm>
+
+namespace topband {
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+std::string upperCase(std::string_view text) {
+    std::string upper(text);
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+    return upper;
+}
+
+// The file's last line end is not part of the text held in memory.
+std::string withoutFinalLineEnd(std::string content) {
+    if (content.ends_with(kLineEnd)) content.resize(content.size() - kLineEnd.size());
+    else if (content.ends_with('\n')) content.pop_back();
+    return content;
+}
+
+}  // namespace
+
+IoResult LoadSharedPreferences(AppState& state, const Files& files, const std::string& path) {
+    state.SharedPrefsText = kSharedPreferencesDeclaration;
+    state.SharedPrefsPath.clear();
+    if (!files.exists(path)) {
+        state.SharedPrefsPath = path;
+        return {};
+    }
+    std::string error;
+    const auto content = files.readAll(path, error, 1u << 20);
+    if (!content) return IoResult::failure(error);
+    state.SharedPrefsPath = path;
+    if (!content->empty()) state.SharedPrefsText = withoutFinalLineEnd(*content);
+    return {};
+}
+
+IoResult SaveSharedPreferences(AppState& state, Files& files, const std::string& path) {
+    state.SharedPrefsPath = path;
+    if (path.empty()) return IoResult::failure("The shared preferences file could not be read, so it is not replaced");
+    return files.replaceAtomically(path, state.SharedPrefsText + std::string(kLineEnd));
+}
+
+IoResult SetSharedPreference(AppState& state, Files& files, std::string_view key, std::string_view value,
+                             bool saveNow) {
+    const std::string upper = upperCase(key);
+    const std::string opening = "<" + upper + ">";
+    const std::string closing = "</" + upper + ">";
+    std::string& text = state.SharedPrefsText;
+    const std::size_t found = text.find(opening);
+    if (found == std::string::npos) {
+        text.append(kLineEnd).append(opening).append(value).append(closing);
+    } else {
+        const std::size_t valueStart = found + opening.size();
+        std::size_t valueEnd = text.find(closing, valueStart);
+        // A line that lost its closing tag is mended: the value runs to the end of that line.
+        if (valueEnd == std::string::npos) {
+            valueEnd = std::min(text.find(kLineEnd, valueStart), text.size());
+            text.insert(valueEnd, closing);
+        }
+        text.replace(valueStart, valueEnd - valueStart, value);
+    }
+    if (!saveNow) return {};
+    return SaveSharedPreferences(state, files, state.SharedPrefsPath);
+}
+
+}  // namespace topband

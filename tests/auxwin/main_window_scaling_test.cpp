@@ -1,0 +1,109 @@
+#include <QApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "auxwin/designed_form.h"
+#include "tests/auxwin/pixels.h"
+#include "tests/fakes/fake_screen.h"
+
+namespace topband {
+namespace {
+
+using testing::pixels;
+using testing::withFrame;
+
+// A main window as the logger has it: a menu bar and a central area laid out on the full design.
+class MainWindowScaling : public ::testing::Test {
+protected:
+    QMainWindow window;
+    QWidget* panel = new QWidget(&window);
+    QLabel* label = nullptr;
+    QTreeWidget* txtDX = nullptr;
+    std::unique_ptr<DesignedForm> form;
+    testing::FakeScreen screen;
+    Preferences prefs;
+
+    void SetUp() override {
+        window.setCentralWidget(panel);
+        window.menuBar()->addMenu(QStringLiteral("&File"));
+        label = new QLabel(QStringLiteral("Call"), panel);
+        txtDX = new QTreeWidget(panel);
+        form = std::make_unique<DesignedForm>(window, 9600, 7200);
+        form->place(*label, 120, 60, 1500, 380, 12);
+        form->place(*txtDX, 120, 6300, 9360, 840);
+        form->setColumnWidths(*txtDX, {600, 1200});
+        screen.setPixels(1920, 1080);
+    }
+
+    // Where the platform puts the controls' area and the whole frame, in pixels.
+    QRect panelOnScreen() {
+        window.layout()->activate();
+        return panel->geometry().translated(window.geometry().topLeft());
+    }
+    QRect frameOnScreen() const { return withFrame(pixels(form->scaling().window), form->frameMargins()); }
+    QRect workArea() const { return pixels(screen.work); }
+};
+
+TEST_F(MainWindowScaling, StartUpFillsTheScreenBelowTitleAndMenuBars) {
+    screen.setPixels(1366, 768, 32);
+    form->applyMainWindowLoadScaling(screen);
+    EXPECT_TRUE(workArea().contains(frameOnScreen()));
+    // The controls' area is what was scaled; the menu bar sits above it, inside the window.
+    EXPECT_EQ(panelOnScreen(), pixels(form->scaling().window));
+    EXPECT_TRUE(panel->rect().contains(txtDX->geometry()));
+    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 12 * form->scaling().font);
+    // The window's own text grows with it; its menus keep the desktop's font.
+    EXPECT_DOUBLE_EQ(panel->font().pointSizeF(), 8.25 * form->scaling().windowFont);
+    EXPECT_EQ(window.menuBar()->font(), QApplication::font(window.menuBar()));
+}
+
+TEST_F(MainWindowScaling, PercentResizeShrinksTheWindowAndTheSpotListFontTwice) {
+    form->applyMainWindowLoadScaling(screen);
+    ASSERT_TRUE(form->percentResize(screen, 90, txtDX));
+    const LayoutRect w = form->scaling().window;
+    EXPECT_DOUBLE_EQ(w.width, 25920);
+    EXPECT_DOUBLE_EQ(w.height, 14580);
+    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 12 * 2.25 * 0.9);
+    EXPECT_DOUBLE_EQ(txtDX->font().pointSizeF(), 8.25 * 2.25 * 0.9 * 0.9);
+    EXPECT_EQ(txtDX->columnWidth(0), 108);  // 600 × 1920 / 640 × 0.9 / 15
+    EXPECT_TRUE(workArea().contains(frameOnScreen()));
+}
+
+TEST_F(MainWindowScaling, AnUnusableFormSizeIsRefusedAndLeavesTheWindowAlone) {
+    form->applyMainWindowLoadScaling(screen);
+    const QRect before = window.geometry();
+    EXPECT_FALSE(form->percentResize(screen, 0, txtDX));
+    EXPECT_EQ(window.geometry(), before);
+}
+
+TEST_F(MainWindowScaling, TheTaskbarOptionFitsTheWorkAreaAndKeepsTheFonts) {
+    form->applyMainWindowLoadScaling(screen);
+    const double labelPoints = label->font().pointSizeF();
+    screen.setPixels(1920, 1080, 40);
+    prefs.TaskbarSetting = 1;
+
+    prefs.FormSizePercent = 90;
+    const QRect before = window.geometry();
+    EXPECT_FALSE(form->taskbarResize(screen, prefs));
+    EXPECT_EQ(window.geometry(), before);
+
+    prefs.FormSizePercent = 100;
+    EXPECT_TRUE(form->taskbarResize(screen, prefs));
+    const FrameMargins m = form->frameMargins();
+    EXPECT_EQ(frameOnScreen(), workArea());
+    EXPECT_DOUBLE_EQ(form->scaling().window.height, screen.work.height - m.top - m.bottom);
+    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), labelPoints);
+    // Even with the option off the window stays clear of the panel.
+    prefs.TaskbarSetting = 0;
+    EXPECT_TRUE(form->taskbarResize(screen, prefs));
+    EXPECT_EQ(frameOnScreen(), workArea());
+}
+
+}  // namespace
+}  // namespace topband
