@@ -1,7 +1,10 @@
 #pragma once
 // The prefix table: rows 1..PrefixCount sorted by prefix, each naming a country with its
 // continent and position.
+#include <functional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace topband {
@@ -12,6 +15,7 @@ struct PrefixRow {
     std::string continent;
     float longitude = 0;  // degrees, west positive
     float latitude = 0;   // degrees, north positive
+    friend bool operator==(const PrefixRow&, const PrefixRow&) = default;
 };
 
 inline constexpr int MaxPrefixes = 10000;
@@ -21,10 +25,36 @@ public:
     int PrefixCount() const { return static_cast<int>(rows_.size()); }
     // Row numbers start at 1.
     const PrefixRow& row(int rowNumber) const { return rows_.at(static_cast<std::size_t>(rowNumber - 1)); }
-    void replaceAll(std::vector<PrefixRow> rows) { rows_ = std::move(rows); }
+    // Takes the rows in file order. The lookup needs the prefixes of one first character in
+    // one block, blocks in character order; rows out of place are moved into their block,
+    // keeping their order otherwise.
+    void replaceAll(std::vector<PrefixRow> rows);
+
+    // The row the call lookup settles on for `key`: the longest prefix that begins it,
+    // without regard to case, searched within the block of its first character. When one
+    // prefix stands in several rows, the scan from the first-character estimate decides:
+    // forwards it meets the first of them, backwards the last. 0 when no prefix matches.
+    int longestMatch(std::string_view key) const;
+    // The first row whose country is "USA"; 0 when there is none.
+    int firstUsaRow() const { return firstUsaRow_; }
 
 private:
+    struct Rows {
+        int first;
+        int last;
+    };
+    struct KeyHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
+    };
+
+    void buildIndex();
+
     std::vector<PrefixRow> rows_;
+    // Upper-cased prefix to the rows holding it; one probe per length replaces the block scan.
+    std::unordered_map<std::string, Rows, KeyHash, std::equal_to<>> rowsByKey_;
+    std::size_t longestKey_ = 0;
+    int firstUsaRow_ = 0;
 };
 
 }  // namespace topband

@@ -7,6 +7,7 @@
 
 #include "auxwin/window_size_menu.h"
 #include "core/number_text.h"
+#include "core/prefix_file.h"
 #include "mainwin/log_store.h"
 #include "mainwin/preferences_file.h"
 #include "mainwin/station_window.h"
@@ -120,7 +121,9 @@ void Form1::CheckUtcOffset() {
 }
 
 void Form1::loadPrefixTable() {
-    // The prefix table arrives with the country lookup.
+    const PrefixFileLoad load = loadPrefixFile(state_.prefixes, services_.files, state_.folders);
+    if (!load.error.empty())
+        services_.ui.messageBox("Prefix File Error", load.error, MessageButtons::Ok, MessageIcon::Warning);
 }
 
 void Form1::mnuopen2() {

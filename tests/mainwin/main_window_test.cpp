@@ -203,6 +203,20 @@ TEST_F(MainWindowTest, DamagedPreferencesAreReportedAndStartUpGoesOn) {
     EXPECT_EQ(state.log.ContactCount(), 2);
 }
 
+TEST_F(MainWindowTest, BadPrefixRowIsReportedAndStartUpGoesOn) {
+    work.write("160pref.txt", kPrefs);
+    work.write("Log.txt", records(2));
+    work.write("arrlpre2.txt", "\"G\",\"England\",\"EU\",1.47,52.77,14,27,0\r\n"
+                               "\"K\",\"USA\",\"NA\",west,37.6,5,8,5\r\n");
+    fx.ui.messageAnswers.push_back(MessageAnswer::Ok);
+    ASSERT_TRUE(startUp());
+    EXPECT_EQ(fx.ui.messages[0].title, "Prefix File Error");
+    EXPECT_NE(fx.ui.messages[0].text.find(work.file("arrlpre2.txt") + ", line 2"), std::string::npos)
+        << fx.ui.messages[0].text;
+    EXPECT_EQ(state.prefixes.PrefixCount(), 1);
+    EXPECT_EQ(state.log.ContactCount(), 2);
+}
+
 TEST_F(MainWindowTest, ExitEndsAtOnceWithoutBackupButClosingMakesOne) {
     work.write("160pref.txt", kPrefs);
     work.write("Log.txt", records(2));

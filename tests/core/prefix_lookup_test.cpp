@@ -1,0 +1,253 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/letter_case.h"
+#include "core/prefix_file.h"
+#include "core/prefix_lookup.h"
+
+namespace topband {
+namespace {
+
+// The block scan step by step: estimate a start row from the first character, step back 5
+// rows at a time while still inside the block, then scan towards the block keeping the
+// longest prefix that begins the key. The start row is held inside the table.
+int scanRowByRow(const PrefixTable& table, std::string_view key) {
+    const int count = table.PrefixCount();
+    if (count == 0 || key.empty()) return 0;
+    const auto firstOf = [&](int row) {
+        const std::string& prefix = table.row(row).prefix;
+        return prefix.empty() ? std::string() : std::string(1, upperAscii(prefix.front()));
+    };
+    const std::string keyFirst(1, upperAscii(key.front()));
+    int code = static_cast<unsigned char>(key.front());
+    if (code < 65) code = 65;
+    int row = std::clamp(count * (code - 64) / 26, 1, count);
+    do {
+        if (firstOf(row) != keyFirst) break;
+        row -= 5;
+        if (row < 1) row = 1;
+    } while (row > 1);
+    const int step = firstOf(row) > keyFirst ? -1 : 1;
+    int best = 0;
+    std::size_t bestLength = 0;
+    for (int j = row; j >= 1 && j <= count; j += step) {
+        const std::string& prefix = table.row(j).prefix;
+        if (prefix.size() > bestLength && startsWithIgnoringCase(key, prefix)) {
+            best = j;
+            bestLength = prefix.size();
+        }
+        if ((step == 1 && firstOf(j) > keyFirst) || (step == -1 && firstOf(j) < keyFirst)) break;
+    }
+    return best;
+}
+
+PrefixTable tableOf(std::vector<PrefixRow> rows) {
+    PrefixTable table;
+    table.replaceAll(std::move(rows));
+    return table;
+}
+
+// A small table in file order: digits before letters, one block per first character.
+PrefixTable smallTable() {
+    return tableOf({
+        {"3DA", "Kingdom of Eswatini", "AF", -31.48f, -26.65f},
+        {"4U", "Italy", "EU", -12.58f, 42.82f},
+        {"4U1UN", "United Nations HQ", "NA", 73.97f, 40.75f},
+        {"AA", "USA", "NA", 91.87f, 37.6f},
+        {"DL", "Germany", "EU", -10, 51},
+        {"EA", "Spain", "EU", 3.43f, 40.32f},
+        {"EA8", "Canary Islands", "AF", 15.85f, 28.32f},
+        {"G", "England", "EU", 1.47f, 52.77f},
+        {"GM", "Scotland", "EU", 4.18f, 56.82f},
+        {"K", "USA", "NA", 91.87f, 37.6f},
+        {"KG4", "Guantanamo Bay", "NA", 75.22f, 20},
+        {"KH6", "Hawaii", "OC", 156.9f, 21.12f},
+        {"VE", "Canada", "NA", 80, 44.35f},
+        {"W", "USA", "NA", 91.87f, 37.6f},
+    });
+}
+
+struct LookupCase {
+    const char* call;
+    LookupOutcome outcome;
+    const char* country;
+    const char* continent;
+};
+
+class CallLookup : public ::testing::TestWithParam<LookupCase> {};
+
+TEST_P(CallLookup, GivesCountryAndContinent) {
+    const LookupCase& c = GetParam();
+    const CountryLookup found = lookupCountry(smallTable(), c.call);
+    EXPECT_EQ(found.outcome, c.outcome) << c.call;
+    EXPECT_EQ(found.country, c.country) << c.call;
+    EXPECT_EQ(found.continent, c.continent) << c.call;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PortableCallsKg4AndMobiles, CallLookup,
+    ::testing::Values(
+        LookupCase{"", LookupOutcome::Unchanged, "", ""},
+        LookupCase{"DL1ABC", LookupOutcome::Found, "Germany", "EU"},
+        LookupCase{"dl1abc", LookupOutcome::Found, "Germany", "EU"},  // start row estimate past the table
+        LookupCase{"EA8AH", LookupOutcome::Found, "Canary Islands", "AF"},
+        LookupCase{"GM3POI", LookupOutcome::Found, "Scotland", "EU"},
+        LookupCase{"4U1UN", LookupOutcome::Found, "United Nations HQ", "NA"},
+        LookupCase{"4U1ITU", LookupOutcome::Found, "Italy", "EU"},
+        LookupCase{"QQ1X", LookupOutcome::NotFound, "Not Found", ""},
+        LookupCase{"/W1AW", LookupOutcome::NotFound, "Not Found", ""},
+        // Eight characters with three after the slash: the suffix is the prefix.
+        LookupCase{"W1AW/KH6", LookupOutcome::Found, "Hawaii", "OC"},
+        LookupCase{"W1AW/EA8", LookupOutcome::Found, "Canary Islands", "AF"},
+        // One character after the slash, or a slash in the middle: the whole call.
+        LookupCase{"DL1ABC/P", LookupOutcome::Found, "Germany", "EU"},
+        LookupCase{"W1AW/8", LookupOutcome::Found, "USA", "NA"},
+        LookupCase{"KH6/W1AW", LookupOutcome::Found, "Hawaii", "OC"},
+        LookupCase{"EA8/DL1ABC", LookupOutcome::Found, "Canary Islands", "AF"},
+        // KG4 with two letters is Guantanamo Bay; with one or three it is a US call.
+        LookupCase{"KG4AB", LookupOutcome::Found, "Guantanamo Bay", "NA"},
+        LookupCase{"KG4A", LookupOutcome::Found, "USA", "NA"},
+        LookupCase{"kg4abc", LookupOutcome::Found, "USA", "NA"},
+        LookupCase{"W1AW/KG4", LookupOutcome::Found, "Guantanamo Bay", "NA"},
+        // At sea or in the air: no country, though "MM" and "AM" look like prefixes.
+        LookupCase{"W1AW/MM", LookupOutcome::NoCountry, "", ""},
+        LookupCase{"G3XYZ/am", LookupOutcome::NoCountry, "", ""},
+        LookupCase{"W1AW/M", LookupOutcome::Found, "USA", "NA"}));
+
+TEST(CallLookup, UsKg4CallTakesTheFirstUsaRowForPosition) {
+    const CountryLookup found = lookupCountry(smallTable(), "KG4ABC");
+    EXPECT_EQ(found.country, "USA");
+    EXPECT_FLOAT_EQ(found.longitude, 91.87f);
+    EXPECT_FLOAT_EQ(found.latitude, 37.6f);
+}
+
+TEST(CallLookup, FoundRowGivesPosition) {
+    const CountryLookup found = lookupCountry(smallTable(), "KH6LC");
+    EXPECT_FLOAT_EQ(found.longitude, 156.9f);
+    EXPECT_FLOAT_EQ(found.latitude, 21.12f);
+}
+
+TEST(CallLookup, EmptyTableFindsNothing) {
+    EXPECT_EQ(lookupCountry(PrefixTable{}, "W1AW").outcome, LookupOutcome::NotFound);
+}
+
+TEST(CallLookup, UsKg4CallWithoutUsaRowsStillReadsUsa) {
+    const CountryLookup found = lookupCountry(tableOf({{"KG4", "Guantanamo Bay", "NA", 75.22f, 20}}), "KG4ABC");
+    EXPECT_EQ(found.country, "USA");
+    EXPECT_EQ(found.continent, "");
+}
+
+TEST(PrefixTable, RowsOutOfTheirBlockAreMovedIntoIt) {
+    const PrefixTable table = tableOf({
+        {"K", "USA", "NA", 0, 0},
+        {"DL", "Germany", "EU", 0, 0},
+        {"KH6", "Hawaii", "OC", 0, 0},
+        {"dA", "Germany", "EU", 0, 0},
+        {"3DA", "Kingdom of Eswatini", "AF", 0, 0},
+    });
+    std::vector<std::string> order;
+    for (int row = 1; row <= table.PrefixCount(); ++row) order.push_back(table.row(row).prefix);
+    EXPECT_EQ(order, (std::vector<std::string>{"3DA", "DL", "dA", "K", "KH6"}));
+    EXPECT_EQ(lookupCountry(table, "KH6LC").country, "Hawaii");
+    EXPECT_EQ(lookupCountry(table, "DA1AA").country, "Germany");
+}
+
+TEST(PrefixTable, FirstUsaRowIgnoresCase) {
+    EXPECT_EQ(tableOf({{"K", "Usa", "NA", 0, 0}}).firstUsaRow(), 1);
+    EXPECT_EQ(tableOf({{"G", "England", "EU", 0, 0}}).firstUsaRow(), 0);
+}
+
+TEST(PortableLookupKey, TakesASuffixShorterThanHalfTheCall) {
+    EXPECT_EQ(portableLookupKey("W1AW/KH6"), "KH6");
+    EXPECT_EQ(portableLookupKey("W1AW/KH"), "KH");
+    EXPECT_EQ(portableLookupKey("W1AW/KH6X"), "KH6X");  // 4 of 9 is less than half
+    EXPECT_EQ(portableLookupKey("W1AW/KH6XY"), "W1AW/KH6XY");  // 5 of 10 is not
+    EXPECT_EQ(portableLookupKey("KH6/W1AW"), "KH6/W1AW");
+    EXPECT_EQ(portableLookupKey("W1AW/P"), "W1AW/P");
+    EXPECT_EQ(portableLookupKey("W1AW"), "W1AW");
+    EXPECT_EQ(portableLookupKey("A/B/CDE"), "A/B/CDE");  // the first slash counts: 5 after it
+}
+
+// Several rows of one prefix: which one wins depends on the scan direction, which depends on
+// where the first-character estimate lands.
+TEST(PrefixTable, EqualPrefixesFollowTheScanDirection) {
+    std::vector<PrefixRow> rows;
+    for (int i = 0; i < 20; ++i) rows.push_back({std::string("B").append(std::to_string(i)), "Filler", "EU", 0, 0});
+    rows.push_back({"C", "First", "EU", 0, 0});
+    rows.push_back({"c", "Second", "EU", 0, 0});
+    const PrefixTable table = tableOf(rows);
+    // 22 rows: "C" (code 67) lands on row 2, before the block: forwards, first row.
+    EXPECT_EQ(lookupCountry(table, "C1").country, "First");
+    // "c" (code 99) lands past the table, held to its last row: within the block, forwards.
+    EXPECT_EQ(lookupCountry(table, "c1").country, "First");
+    std::vector<PrefixRow> later = rows;
+    for (int i = 0; i < 40; ++i) later.push_back({std::string("Z").append(std::to_string(i)), "Filler", "EU", 0, 0});
+    // 62 rows: "c" lands on the last row, in a later block: backwards, last row.
+    EXPECT_EQ(lookupCountry(tableOf(later), "c1").country, "Second");
+    EXPECT_EQ(lookupCountry(tableOf(later), "C1").country, "First");
+}
+
+// The indexed lookup must settle on the same row as the block scan for every call.
+void expectSameAsBlockScan(const PrefixTable& table, const std::vector<std::string>& keys) {
+    int differing = 0;
+    for (const std::string& key : keys) {
+        const int expected = scanRowByRow(table, key);
+        const int actual = table.longestMatch(key);
+        if (actual != expected && ++differing <= 10) ADD_FAILURE() << key << ": row " << actual << ", scan finds " << expected;
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+std::vector<std::string> keysAround(const PrefixTable& table, std::mt19937& random) {
+    std::vector<std::string> keys;
+    const std::string letters = "019ADKWZakz/ ";
+    std::uniform_int_distribution<std::size_t> pick(0, letters.size() - 1);
+    for (int row = 1; row <= table.PrefixCount(); ++row) {
+        const std::string& prefix = table.row(row).prefix;
+        keys.push_back(prefix);
+        keys.push_back(prefix + "1AB");
+        keys.push_back(prefix.substr(0, prefix.size() / 2));
+        std::string lower = prefix;
+        for (char& c : lower) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+        keys.push_back(lower + "x");
+    }
+    for (int i = 0; i < 3000; ++i) {
+        std::string key;
+        for (std::size_t length = 1 + i % 6; key.size() < length;) key += letters[pick(random)];
+        keys.push_back(key);
+    }
+    return keys;
+}
+
+TEST(PrefixTable, IndexedLookupMatchesBlockScanOnTheInstalledTable) {
+    std::string error;
+    const auto content = RealFiles().readAll(std::string(TOPBAND_INSTALLED_DATA_DIR) + "/arrlpre2.txt", error);
+    ASSERT_TRUE(content) << error;
+    const PrefixTable table = tableOf(parsePrefixFile(*content).rows);
+    std::mt19937 random(160);
+    expectSameAsBlockScan(table, keysAround(table, random));
+}
+
+TEST(PrefixTable, IndexedLookupMatchesBlockScanOnTablesWithRepeatsAndOddRows) {
+    std::mt19937 random(1800);
+    const std::string letters = "09ABKZabk/";
+    std::uniform_int_distribution<std::size_t> pick(0, letters.size() - 1);
+    for (const int size : {1, 2, 5, 26, 27, 60, 400}) {
+        std::vector<PrefixRow> rows;
+        for (int i = 0; i < size; ++i) {
+            std::string prefix;
+            for (std::size_t length = static_cast<std::size_t>(i % 4); prefix.size() < length;) prefix += letters[pick(random)];
+            rows.push_back({prefix, std::string("Country ").append(std::to_string(i)), "EU", 0, 0});
+        }
+        const PrefixTable table = tableOf(rows);
+        SCOPED_TRACE(size);
+        expectSameAsBlockScan(table, keysAround(table, random));
+    }
+}
+
+}  // namespace
+}  // namespace topband
