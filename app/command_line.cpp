@@ -16,6 +16,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                 return line;
             }
             line.workdir = arguments[++i];
+        } else if (a == "--screenshot") {
+            if (i + 1 >= arguments.size()) {
+                line.error = "--screenshot needs a folder";
+                return line;
+            }
+            line.screenshotFolder = arguments[++i];
         } else if (a.rfind("--workdir=", 0) == 0) {
             line.workdir = a.substr(10);
         } else {
@@ -27,13 +33,15 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments) {
 }
 
 std::string usageText() {
-    return "Usage: topband [--workdir DIR]\n"
+    return "Usage: topband [--workdir DIR] [--screenshot DIR]\n"
            "Logs the ARRL 160-Meter Contest. The working folder (the current folder, or DIR) holds\n"
            "Log.txt and 160pref.txt; data files it lacks are copied into it at start.\n"
            "\n"
-           "  --workdir DIR   use DIR as the working folder\n"
-           "  --version       print the version and exit\n"
-           "  --help          print this text and exit\n";
+           "  --workdir DIR     use DIR as the working folder\n"
+           "  --screenshot DIR  start as usual, confirm each window with its default button and\n"
+           "                    save a picture of it into DIR, then end after the main window\n"
+           "  --version         print the version and exit\n"
+           "  --help            print this text and exit\n";
 }
 
 }  // namespace topband

@@ -7,6 +7,7 @@ namespace topband {
 
 struct CommandLine {
     std::string workdir;
+    std::string screenshotFolder;
     bool showVersion = false;
     bool showHelp = false;
     std::string error;  // set when the arguments make no sense

@@ -2,8 +2,10 @@
 #include <QApplication>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 
 #include "app/command_line.h"
+#include "app/screenshot_tour.h"
 #include "mainwin/first_run.h"
 #include "mainwin/main_window.h"
 #include "mainwin/shared_preferences.h"
@@ -44,6 +46,9 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    std::unique_ptr<ScreenshotTour> tour;
+    if (!line.screenshotFolder.empty())
+        tour = std::make_unique<ScreenshotTour>(QString::fromStdString(line.screenshotFolder), nullptr);
     RealClock clock;
     QtSettingsStore settings;
     QtUi ui;
@@ -64,5 +69,6 @@ int main(int argc, char** argv) {
     form.endProgram = [](int exitCode) { QCoreApplication::exit(exitCode); };
     if (!form.Form_Load()) return 1;
     form.show();
+    if (tour) tour->finishWith(form);
     return QApplication::exec();
 }

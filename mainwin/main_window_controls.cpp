@@ -130,7 +130,8 @@ void Form1::createControls() {
 
     // Possible duplicates, then the worked-country list down to its separator line.
     lblPossDup = label(panel, "               Possible Duplicates");
-    lblPossDup->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Right-aligned, so that a narrow window loses the leading blanks, never the words.
+    lblPossDup->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     d.place(*lblPossDup, 120, 2200, 2400, 280, kHeadingFont);
     lblDupe = label(panel, "");
     lblDupe->setAlignment(Qt::AlignLeft | Qt::AlignTop);
