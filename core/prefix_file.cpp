@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/file_names.h"
 #include "core/number_text.h"
 #include "core/record_file.h"
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/file_names.h"
+
 namespace topband {
 
 SeedResult seedWorkingFolder(Files& files, const std::string& installedDataFolder, const std::string& workingFolder) {

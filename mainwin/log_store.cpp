@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/file_names.h"
 #include "core/log_file.h"
 
 namespace topband {

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "auxwin/window_size_menu.h"
+#include "core/file_names.h"
 #include "core/number_text.h"
 #include "core/prefix_file.h"
 #include "mainwin/log_store.h"

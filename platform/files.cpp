@@ -1,8 +1,6 @@
 #include "platform/files.h"
 
 #include <QStandardPaths>
-#include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -49,20 +47,6 @@ std::string joinPath(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
     if (folder.back() == '/') return folder + name;
     return folder + "/" + name;
-}
-
-std::string pathInFolder(const Files& files, const std::string& folder, const std::string& name) {
-    const std::string exact = joinPath(folder, name);
-    if (files.exists(exact)) return exact;
-    const auto sameIgnoringCase = [&](const std::string& other) {
-        return other.size() == name.size() &&
-               std::equal(other.begin(), other.end(), name.begin(), [](char a, char b) {
-                   return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-               });
-    };
-    for (const std::string& entry : files.list(folder))
-        if (sameIgnoringCase(entry)) return joinPath(folder, entry);
-    return exact;
 }
 
 bool RealFiles::exists(const std::string& path) const {

@@ -62,9 +62,4 @@ public:
 
 // Joins a folder and a name with one "/".
 std::string joinPath(const std::string& folder, const std::string& name);
-
-// The path of `name` in `folder`: an entry whose name matches without regard to case when
-// there is one (an operator's "log.txt" is the log), otherwise the name as given.
-std::string pathInFolder(const Files& files, const std::string& folder, const std::string& name);
-
 }  // namespace topband

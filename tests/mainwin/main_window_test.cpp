@@ -217,27 +217,31 @@ TEST_F(MainWindowTest, BadPrefixRowIsReportedAndStartUpGoesOn) {
     EXPECT_EQ(state.log.ContactCount(), 2);
 }
 
-TEST_F(MainWindowTest, ExitEndsAtOnceWithoutBackupButClosingMakesOne) {
-    work.write("160pref.txt", kPrefs);
-    work.write("Log.txt", records(2));
-    ASSERT_TRUE(startUp());
-    ASSERT_TRUE(state.log.add(kDx));
-    ASSERT_TRUE(appendToLog(fx.files, work.file("Log.txt"), kDx));
+// Two contacts loaded at start, then one more logged during the run.
+class ShutdownTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        work.write("160pref.txt", kPrefs);
+        work.write("Log.txt", records(2));
+        ASSERT_TRUE(startUp());
+        ASSERT_TRUE(state.log.add(kDx));
+        ASSERT_TRUE(appendToLog(fx.files, work.file("Log.txt"), kDx));
+    }
+    const std::string backup = "KELVO Software/Velmor/BACKUP/202612051305.log";
+};
 
+TEST_F(ShutdownTest, ExitEndsAtOnceWithoutBackup) {
     form.mnuExit->trigger();
     EXPECT_EQ(endedWith, 0);
     form.close();
-    EXPECT_FALSE(work.exists("KELVO Software/Velmor/BACKUP/202612051305.log"));
+    EXPECT_FALSE(work.exists(backup));
+    EXPECT_EQ(work.read("Log.txt"), records(2) + line(kDx));
 }
 
-TEST_F(MainWindowTest, ClosingTheWindowMakesTheBackup) {
-    work.write("160pref.txt", kPrefs);
-    work.write("Log.txt", records(2));
-    ASSERT_TRUE(startUp());
-    ASSERT_TRUE(state.log.add(kDx));
-    ASSERT_TRUE(appendToLog(fx.files, work.file("Log.txt"), kDx));
+TEST_F(ShutdownTest, ClosingTheWindowMakesTheBackup) {
     form.close();
-    EXPECT_EQ(work.read("KELVO Software/Velmor/BACKUP/202612051305.log"), records(2) + line(kDx));
+    EXPECT_FALSE(endedWith);
+    EXPECT_EQ(work.read(backup), records(2) + line(kDx));
 }
 
 // The menu tree as the operator sees it: "-" is a separator, ">" opens a submenu.
