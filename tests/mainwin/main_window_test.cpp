@@ -244,6 +244,53 @@ TEST_F(ShutdownTest, ClosingTheWindowMakesTheBackup) {
     EXPECT_EQ(work.read(backup), records(2) + line(kDx));
 }
 
+TEST_F(MainWindowTest, FormSizeIsStoredForTheNextStart) {
+    work.write("160pref.txt", kPrefs);
+    ASSERT_TRUE(startUp());
+    const QRect before = form.geometry();
+    fx.ui.inputAnswers.push_back("150");
+    form.mnuFormSize->trigger();
+    EXPECT_EQ(fx.ui.inputs.back().proposal, "100");
+    EXPECT_EQ(fx.ui.messages.back().title, "For this setting to take effect please restart this program.");
+    EXPECT_EQ(work.read("160pref.txt"), kPrefs);  // 150 is stored as 100
+    fx.ui.inputAnswers.push_back("75");
+    form.mnuFormSize->trigger();
+    EXPECT_EQ(state.prefs.FormSizePercent, 75);
+    EXPECT_EQ(work.read("160pref.txt").find("\r\n75\r\n") != std::string::npos, true);
+    EXPECT_EQ(form.geometry(), before);  // not until the next start
+    fx.ui.inputAnswers.push_back(std::nullopt);
+    form.mnuFormSize->trigger();
+    EXPECT_EQ(fx.ui.messages.back().title, "Numeric Values Required");
+    EXPECT_EQ(state.prefs.FormSizePercent, 75);
+}
+
+TEST_F(MainWindowTest, TaskbarTogglesOnlyAtFullSize) {
+    fx.screen.setPixels(1366, 768, 32);
+    work.write("160pref.txt", kPrefs);
+    ASSERT_TRUE(startUp());
+    form.mnuTaskbar->trigger();
+    EXPECT_TRUE(form.mnuTaskbar->isChecked());
+    EXPECT_EQ(state.prefs.TaskbarSetting, 1);
+    EXPECT_EQ(work.read("160pref.txt").substr(work.read("160pref.txt").size() - 3), "1\r\n");
+
+    state.prefs.FormSizePercent = 90;
+    form.mnuTaskbar->trigger();
+    EXPECT_EQ(fx.ui.messages.back().title, "Please set your form size to 100% to use this option.");
+    EXPECT_TRUE(form.mnuTaskbar->isChecked());
+    EXPECT_EQ(state.prefs.TaskbarSetting, 1);
+}
+
+TEST_F(MainWindowTest, StoredFormSizeShrinksTheWindowAtStart) {
+    std::string ninety = kPrefs;
+    ninety.replace(ninety.find("\r\n100\r\n"), 7, "\r\n90\r\n");
+    work.write("160pref.txt", ninety);
+    ASSERT_TRUE(startUp());
+    form.show();
+    // The controls' area takes 90 % of the screen; the menu bar and frame come on top.
+    EXPECT_NEAR(form.centralWidget()->width(), 1920 * 0.9, 20);
+    EXPECT_NEAR(form.centralWidget()->height(), 1080 * 0.9, 20);
+}
+
 // The menu tree as the operator sees it: "-" is a separator, ">" opens a submenu.
 std::vector<std::string> menuTree(const QList<QAction*>& actions, const std::string& indent = "") {
     std::vector<std::string> tree;
