@@ -8,6 +8,8 @@ namespace topband {
 struct CommandLine {
     std::string workdir;
     std::string screenshotFolder;
+    bool lookup = false;
+    std::vector<std::string> lookupCalls;
     bool showVersion = false;
     bool showHelp = false;
     std::string error;  // set when the arguments make no sense

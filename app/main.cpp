@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/command_line.h"
+#include "mainwin/lookup_command.h"
 #include "app/screenshot_tour.h"
 #include "mainwin/first_run.h"
 #include "mainwin/main_window.h"
@@ -44,6 +45,8 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+
+    if (line.lookup) return runLookup(line.lookupCalls, files, std::cout, std::cerr);
 
     QApplication app(argc, argv);
     std::unique_ptr<ScreenshotTour> tour;

@@ -6,6 +6,9 @@
 #include "core/contact_log.h"
 #include "core/preferences.h"
 #include "core/prefix_table.h"
+#include "core/sections.h"
+#include "core/worked_countries.h"
+#include "platform/clock.h"
 
 namespace topband {
 
@@ -17,7 +20,6 @@ struct Folders {
 
 // Values rebuilt from the log by every load and kept up to date by every commit.
 struct LogTallies {
-    int SectionsWorked = 0;
     int DXContactCount = 0;  // contacts without a section but with a country
 };
 
@@ -26,13 +28,19 @@ struct AppState {
     Preferences prefs;
     ContactLog log;
     PrefixTable prefixes;
+    SectionTable sections;
     LogTallies tallies;
+    WorkedCountries workedCountries;
     // Contact count of the first load that found contacts; the exit backup compares against it.
     int backupBaseline = 0;
     // Set by a successful load: whole-file rewrites of the log are refused before it.
     bool logLoadedThisRun = false;
     std::string mode = "CW";
     bool PartialDupesOn = true;
+    // Set when the last full check found a duplicate; the next key in the call field is held
+    // until three seconds after DupeTime (local time).
+    bool DupeFlag = false;
+    CivilTime DupeTime;
     // The shared preferences file held in memory.
     std::string SharedPrefsPath;
     std::string SharedPrefsText;

@@ -1,6 +1,8 @@
 #pragma once
 // The contest log in memory: records numbered 1..ContactCount in the order they were logged.
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace topband {
@@ -28,11 +30,31 @@ public:
     // Stores the contact as record ContactCount + 1; false when the log is full.
     bool add(Contact contact);
     void replaceAll(std::vector<Contact> records);
-    void clear() { records_.clear(); }
+    void clear();
     const std::vector<Contact>& records() const { return records_; }
 
+    // The first record whose call equals `call` without regard to case; 0 when there is none.
+    int firstRecordWithCall(std::string_view call) const;
+    // The first record after `afterRecord` whose call begins with `start` without regard to
+    // case (a call shorter than `start` never does); 0 when there is none.
+    int nextRecordStartingWith(std::string_view start, int afterRecord) const;
+
 private:
+    std::string_view upperCall(std::size_t index) const;
+    // The slot of the table that holds the upper-cased call, or the empty slot where it belongs.
+    std::size_t slotOf(std::string_view upper) const;
+    void indexCall(const std::string& call);
+
     std::vector<Contact> records_;
+    // The duplicate checks run on every keystroke over the whole log, so the calls are kept
+    // a second time in the layout the scans want: upper-cased back to back, with the first
+    // four characters of each packed into one word that the prefix scan compares at once,
+    // and an open-addressing table of the first record of each call. The log never holds
+    // more than MaxContacts, so the table has a fixed size and never needs to grow.
+    std::string upperCalls_;
+    std::vector<std::size_t> callEnds_;
+    std::vector<std::uint32_t> callHeads_;
+    std::vector<int> firstRecordSlots_;  // record numbers; 0 marks an empty slot
 };
 
 }  // namespace topband

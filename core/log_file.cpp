@@ -1,5 +1,7 @@
 #include "core/log_file.h"
 
+#include <algorithm>
+
 #include "core/record_file.h"
 
 namespace topband {
@@ -17,6 +19,9 @@ void writeRecord(RecordWriter& writer, const Contact& c) {
 std::optional<std::vector<Contact>> parseLog(std::string_view content, std::string& error) {
     RecordReader reader(content);
     std::vector<Contact> records;
+    // One record a line at most: reserving up front spares a full log many reallocations.
+    const auto lines = static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) + 1;
+    records.reserve(std::min(lines, static_cast<std::size_t>(MaxContacts)));
     while (!reader.atEnd()) {
         if (records.size() >= static_cast<std::size_t>(MaxContacts)) {
             error = "more than " + std::to_string(MaxContacts) + " records";

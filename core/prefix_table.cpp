@@ -12,12 +12,6 @@ int firstKey(std::string_view text) {
     return text.empty() ? -1 : static_cast<unsigned char>(upperAscii(text.front()));
 }
 
-std::string upperCased(std::string_view text) {
-    std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(), upperAscii);
-    return upper;
-}
-
 }  // namespace
 
 void PrefixTable::replaceAll(std::vector<PrefixRow> rows) {

@@ -45,6 +45,8 @@ void rebuildTallies(AppState& state) {
     state.tallies = {};
     for (const Contact& c : state.log.records())
         if (c.section.empty() && !c.country.empty()) ++state.tallies.DXContactCount;
+    state.sections.rebuild(state.log.records());
+    state.workedCountries.rebuild(state.log.records());
 }
 
 IoResult copyLogToBackup(const AppState& state, Files& files, const Clock& clock) {

@@ -7,8 +7,10 @@
 
 #include "auxwin/window_size_menu.h"
 #include "core/file_names.h"
+#include "core/letter_case.h"
 #include "core/number_text.h"
 #include "core/prefix_file.h"
+#include "core/score.h"
 #include "mainwin/log_store.h"
 #include "mainwin/preferences_file.h"
 #include "mainwin/station_window.h"
@@ -25,12 +27,6 @@ constexpr const char* kFileErrorText =
 
 QString q(const std::string& text) { return QString::fromStdString(text); }
 
-std::string upperCase(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-    return text;
-}
-
 }  // namespace
 
 std::string programTitle() { return std::string("Topband ") + TOPBAND_VERSION + "        KELVO Software"; }
@@ -40,6 +36,8 @@ Form1::Form1(AppState& state, Services& services, QWidget* parent)
     setWindowTitle(q(programTitle()));
     keys_ = new KeyPressFilter(this);
     createControls();
+    connectCountryFields();
+    connectCallField();
     createMenus();
     Timer1 = new QTimer(this);
     Timer1->setInterval(60000);
@@ -63,6 +61,7 @@ bool Form1::Form_Load() {
     FitCountryList();
     lblDialog->setText(QStringLiteral("Ready to begin!"));
     createListColumns();
+    fillSectionTable();
     state_.PartialDupesOn = true;
     readPreferences();
     CheckUtcOffset();
@@ -75,6 +74,7 @@ bool Form1::Form_Load() {
     Timer2_Timer();
     Timer1->start();
     Timer2->start();
+    txtCall->setFocus();
     return true;
 }
 
@@ -134,7 +134,11 @@ void Form1::mnuopen2() {
         endAtOnce(1);
         return;
     }
+    paintSections();
+    paintSections();
     TimeStats();
+    refillCountryList();
+    Labeldisplay();
 }
 
 void Form1::NewLog() {
@@ -142,7 +146,7 @@ void Form1::NewLog() {
         "WARNING - Your existing log file will be ERASED!",
         "Are you sure that you want to start a new log file?  This function will ERASE the existing log file!\r\n\r\n"
         "To verify that you want to start a new log file, please type: YES");
-    if (answer && upperCase(*answer) == "YES") {
+    if (answer && upperCased(*answer) == "YES") {
         if (auto erased = eraseLog(state_, services_.files, services_.clock); !erased)
             services_.ui.messageBox("Error Starting New Log",
                                     erased.error + "  The log was not erased: no backup copy could be made.",
@@ -219,7 +223,24 @@ void Form1::mnuTaskbar_Click() {
 void Form1::Timer1_Timer() { TimeStats(); }
 
 void Form1::TimeStats() {
-    // The contact rates arrive with the score statistics.
+    const auto rates = contactRates(state_.log, services_.clock.localNow(), state_.prefs.UtcOffset);
+    if (!rates) return;
+    lblAQSO20->setText(QString::number(rates->lblAQSO20));
+    lblAQSO60->setText(QString::number(rates->lblAQSO60));
+}
+
+void Form1::Labeldisplay() {
+    const ScoreTotals totals = scoreTotals({state_.log.ContactCount(), state_.tallies.DXContactCount,
+                                            state_.sections.SectionsWorked(),
+                                            state_.workedCountries.WorkedCountryCount()});
+    const std::pair<QLabel*, std::optional<std::int32_t>> values[] = {
+        {lblTotCon, totals.lblTotCon}, {lblsectogo, totals.lblsectogo},
+        {lblTotSec, totals.lblTotSec}, {lblTotScore, totals.lblTotScore}};
+    for (const auto& [label, value] : values) {
+        if (!value) return;  // an overflow stops the panel there
+        label->setText(QString::number(*value));
+    }
+    Label15->setText(q(sectionsWorkedText(state_.sections.SectionsWorked())));
 }
 
 void Form1::Timer2_Timer() {

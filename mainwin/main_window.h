@@ -4,9 +4,11 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "auxwin/designed_form.h"
 #include "core/app_state.h"
+#include "core/country_display.h"
 #include "mainwin/key_press_filter.h"
 #include "platform/services.h"
 
@@ -46,7 +48,27 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
     void TimeStats();
+    void Labeldisplay();
     void FitCountryList();
+    void LookupCountry();
+    void HDCalc(float latitude, float longitude);
+    void txtCntry_Change();
+    void txtCntry_KeyPress(int& keyAscii);
+    void refillCountryList();
+    void fillSectionTable();
+    bool CheckSection();
+    void MarkSectionWorked();
+    void paintSections();
+    void Label10_Click(int index);
+    void Label10_MouseMove(int index);
+    void Form_MouseMove();
+    void txtCall_KeyPress(int& keyAscii);
+    void txtCall_LostFocus();
+    void PartialDupeScan(int keyAscii);
+    void dupcheck();
+    void WaitAfterDupe(int keyAscii);
+    void cmdDup_Click();
+    void cmdClear_Click();
 
     // Controls, by their documented names.
     QLineEdit* txtCall = nullptr;
@@ -85,6 +107,24 @@ public:
     QLabel* lblutctime = nullptr;
     QLabel* Label11 = nullptr;
     QFrame* Line3 = nullptr;
+    // Section labels 1..SectionCount (index 0 unused) and the call-area headings above them.
+    std::vector<QLabel*> Label10;
+    std::vector<QLabel*> sectionHeadings;
+    QLabel* Label15 = nullptr;  // sections worked
+    // Score statistics: captions and values.
+    QLabel* lblScorStats = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label13 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* lblTotCon = nullptr;
+    QLabel* lblTotSec = nullptr;
+    QLabel* lblsectogo = nullptr;
+    QLabel* lblTotScore = nullptr;
+    QLabel* lblAQSO20 = nullptr;
+    QLabel* lblAQSO60 = nullptr;
     QTimer* Timer1 = nullptr;
     QTimer* Timer2 = nullptr;
 
@@ -111,11 +151,21 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
     void createMenus();
     void createListColumns();
+    void createSectionLabels();
+    void connectCallField();
+    void releaseHeldKeys();
+    void showDialogAlarm(bool alarm);
+    void showPartialList(const std::string& list);
+    double lblDupeFontPoints(double perDesignWidth) const;
+    void connectCountryFields();
+    CountryFields shownCountryFields() const;
+    void showCountryFields(const CountryFields& fields);
     void readPreferences();
     void loadPrefixTable();
     void endAtOnce(int exitCode);
@@ -126,6 +176,9 @@ private:
     std::unique_ptr<DesignedForm> layout_;
     KeyPressFilter* keys_ = nullptr;
     bool endingAtOnce_ = false;
+    // Keys typed into the call field while a duplicate holds it, replayed in order afterwards.
+    std::vector<int> heldKeys_;
+    QTimer* holdTimer_ = nullptr;
 };
 
 // The window title: the program's name and version, then its maker.

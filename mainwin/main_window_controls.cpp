@@ -39,6 +39,9 @@ void bold(QWidget* w) {
 void Form1::createControls() {
     auto* panel = new QWidget(this);
     setCentralWidget(panel);
+    // Moving the mouse over the background empties the partial-duplicate box.
+    panel->setMouseTracking(true);
+    panel->installEventFilter(this);
     layout_ = std::make_unique<DesignedForm>(*this, 9600, 7200, kTextFont);
     DesignedForm& d = *layout_;
 
@@ -145,6 +148,32 @@ void Form1::createControls() {
     Line3 = new QFrame(panel);
     Line3->setFrameShape(QFrame::HLine);
     d.placeLine(*Line3, 7600, 4480, 9480, 4480);
+
+    Label15 = label(panel, "Sections worked:");
+    bold(Label15);
+    d.place(*Label15, 2640, 4200, 3000, 280, kHeadingFont);
+
+    // Score statistics, below the worked-country list.
+    lblScorStats = label(panel, "Score Statistics");
+    lblScorStats->setAlignment(Qt::AlignCenter);
+    lblScorStats->setStyleSheet(QStringLiteral("color: white; background-color: #000080; font-weight: bold;"));
+    d.place(*lblScorStats, 6600, 4600, 2880, 300, kHeadingFont);
+    struct ScoreRow { QLabel*& caption; const char* text; QLabel*& value; };
+    const ScoreRow scoreRows[] = {
+        {Label5, "ARRL / RAC Contacts ..", lblTotCon},      {Label13, "DX Contacts .................", lblTotSec},
+        {Label6, "Total Multipliers ............", lblsectogo}, {Label7, "Total Score...................", lblTotScore},
+        {Label8, "QSOs / Hr (last 20 min)", lblAQSO20},     {Label9, "QSOs / Hr (last 60 min)", lblAQSO60},
+    };
+    double rowTop = 4940;
+    for (const ScoreRow& row : scoreRows) {
+        row.caption = label(panel, row.text);
+        row.value = label(panel, "0");
+        row.value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        bold(row.value);
+        d.place(*row.caption, 6600, rowTop, 2000, 250, kTextFont);
+        d.place(*row.value, 8600, rowTop, 880, 250, kTextFont);
+        rowTop += 250;
+    }
 
     // Recent contacts.
     lblRecentContacts = label(panel, "Recent Contacts");

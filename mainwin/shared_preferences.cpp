@@ -2,17 +2,12 @@
 
 #include <algorithm>
 
+#include "core/letter_case.h"
+
 namespace topband {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-
-std::string upperCase(std::string_view text) {
-    std::string upper(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-    return upper;
-}
 
 // The file's last line end is not part of the text held in memory.
 std::string withoutFinalLineEnd(std::string content) {
@@ -46,7 +41,7 @@ IoResult SaveSharedPreferences(AppState& state, Files& files, const std::string&
 
 IoResult SetSharedPreference(AppState& state, Files& files, std::string_view key, std::string_view value,
                              bool saveNow) {
-    const std::string upper = upperCase(key);
+    const std::string upper = upperCased(key);
     const std::string opening = "<" + upper + ">";
     const std::string closing = "</" + upper + ">";
     std::string& text = state.SharedPrefsText;

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Topband and runs every test.
+# Installs what is missing, builds Topband (and its benchmarks, which are not run) and runs every test.
 # With --sanitize the build and the tests run under the address and undefined-behaviour sanitizers.
 source "$(dirname "$0")/common.sh"
 install_missing_packages
 folder="$TOPBAND_SOURCE/build"
-options=()
+options=(-DTOPBAND_BENCH=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   folder="$TOPBAND_SOURCE/build-sanitize"
   options+=(-DTOPBAND_SANITIZE=ON)

@@ -7,69 +7,22 @@
 #include <gtest/gtest.h>
 
 #include "core/log_file.h"
-#include "mainwin/main_window.h"
 #include "mainwin/station_window.h"
-#include "tests/fakes/fake_services.h"
-#include "tests/support/modal.h"
-#include "tests/support/temp_folder.h"
+#include "tests/mainwin/main_window_fixture.h"
 
 namespace topband {
 namespace {
 
 using testing::FakeServices;
+using testing::kCt;
+using testing::kDx;
+using testing::kPrefs;
+using testing::line;
+using testing::MainWindowTest;
+using testing::records;
+using testing::stateIn;
 using testing::TempFolder;
 using testing::whenModalOpens;
-
-const Contact kCt{"K1ABC", "599", "CT", "599", "USA", "2026/12/05", "22:01:07"};
-const Contact kDx{"G3XYZ", "579", "", "599", "England", "2026/12/05", "22:03:00"};
-std::string line(const Contact& c) { return *formatLogRecord(c); }
-std::string records(int count) {
-    std::string content;
-    for (int i = 0; i < count; ++i) content += line(i % 2 ? kDx : kCt);
-    return content;
-}
-
-// The state main() makes for a working folder, with the per-user folders inside it.
-AppState stateIn(const TempFolder& folder) {
-    AppState s;
-    s.folders = {folder.path(), folder.file("KELVO Software/Shared"), folder.file("KELVO Software/Velmor")};
-    std::filesystem::create_directories(s.folders.SharedFolder);
-    std::filesystem::create_directories(s.folders.DataFolder + "/BACKUP");
-    s.SharedPrefsPath = s.folders.SharedFolder + "/SharedUserPreferences.xml";
-    s.SharedPrefsText = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>";
-    return s;
-}
-
-const std::string kPrefs =
-    "\"W1XYZ\"\r\n\"EMA\"\r\n5\r\n\"USA\"\r\n71.25\r\n42.5\r\n100\r\n192\r\n8421504\r\n0\r\n0\r\n";
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    MainWindowTest() {
-        fx.clock.local = {2026, 12, 5, 13, 5, 9};
-        fx.clock.systemUtcOffsetHours = 5;
-        fx.screen.setPixels(1920, 1080);
-        form.endProgram = [this](int code) { endedWith = code; };
-    }
-
-    // Starts the window as an operator would: the station window is confirmed with Done
-    // (after `typing` into its call field) and the log question gets `answer`.
-    bool startUp(MessageAnswer answer = MessageAnswer::Yes, const char* typing = "") {
-        fx.ui.messageAnswers.push_back(answer);
-        whenModalOpens([typing](QWidget& modal) {
-            auto& station = dynamic_cast<frmStationID&>(modal);
-            QTest::keyClicks(&station.Text1, QString::fromUtf8(typing));
-            QTest::mouseClick(&station.Command1, Qt::LeftButton);
-        });
-        return form.Form_Load();
-    }
-
-    TempFolder work;
-    FakeServices fx;
-    AppState state = stateIn(work);
-    Form1 form{state, fx.services};
-    std::optional<int> endedWith;
-};
 
 TEST_F(MainWindowTest, FirstStartInAnEmptyFolderWritesBothPreferenceFiles) {
     ASSERT_TRUE(startUp(MessageAnswer::Yes, "w1xyz"));

@@ -1,0 +1,138 @@
+// Duplicate checks while a call is typed and when it is left, and the hold after a duplicate.
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include "core/duplicates.h"
+#include "mainwin/main_window.h"
+
+namespace topband {
+namespace {
+
+constexpr int kEscape = 27;
+constexpr int kQuote = 34;
+
+// A key code as the event a keyboard would deliver, for keys replayed after a hold.
+QKeyEvent keyEventFor(int keyAscii) {
+    if (keyAscii == 13) return {QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")};
+    if (keyAscii == 8) return {QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b")};
+    const QChar c(keyAscii);
+    return {QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c)};
+}
+
+}  // namespace
+
+void Form1::connectCallField() {
+    keys_->attach(*txtCall, [this](int& key) { txtCall_KeyPress(key); });
+    txtCall->installEventFilter(this);
+    connect(cmdDup, &QPushButton::clicked, this, [this] { cmdDup_Click(); });
+    connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
+    holdTimer_ = new QTimer(this);
+    holdTimer_->setInterval(100);
+    connect(holdTimer_, &QTimer::timeout, this, [this] { releaseHeldKeys(); });
+}
+
+double Form1::lblDupeFontPoints(double perDesignWidth) const {
+    return std::max(1.0, services_.screen.screen().width * perDesignWidth / 9600 * state_.prefs.FormSizePercent / 100);
+}
+
+void Form1::txtCall_KeyPress(int& keyAscii) {
+    if (state_.DupeFlag) {
+        WaitAfterDupe(keyAscii);
+        keyAscii = 0;
+        return;
+    }
+    QFont font = lblDupe->font();
+    font.setPointSizeF(lblDupeFontPoints(9));
+    lblDupe->setFont(font);
+    const QString before = txtCall->text();
+    if (before.size() < 2) {
+        txtCntry->clear();
+        for (QLabel* l : {Label19, Label22, Label23}) l->clear();
+    }
+    if (keyAscii == kEscape) {
+        cmdClear_Click();
+        keyAscii = 0;
+    }
+    if (keyAscii == kQuote) keyAscii = 0;
+    if (before.size() < 3) lblDialog->setText(QStringLiteral(" "));
+    if (keyAscii >= 'a' && keyAscii <= 'z') keyAscii -= 32;
+    PartialDupeScan(keyAscii);
+}
+
+void Form1::PartialDupeScan(int keyAscii) {
+    const PartialDupeResult result =
+        partialDupeScan(state_.log, txtCall->text().toStdString(), keyAscii, state_.PartialDupesOn);
+    showDialogAlarm(false);
+    showPartialList(result.list);
+    lblDialog->setText(QString::fromStdString(result.message));
+    if (result.beep) services_.ui.beep();
+}
+
+void Form1::showDialogAlarm(bool alarm) {
+    lblDialog->setStyleSheet(alarm ? QStringLiteral("background-color: #FF0000; color: white; padding-left: 4px;")
+                                   : QStringLiteral("background-color: #00C0C0; padding-left: 4px;"));
+}
+
+void Form1::showPartialList(const std::string& list) {
+    lblDupe->setStyleSheet(list.empty() ? QString() : QStringLiteral("background-color: #00C0C0;"));
+    lblDupe->setText(QString::fromStdString(list));
+}
+
+void Form1::txtCall_LostFocus() {
+    if (!txtCall->text().isEmpty()) dupcheck();
+}
+
+void Form1::dupcheck() {
+    state_.DupeFlag = false;
+    const auto duplicate = findDuplicate(state_.log, txtCall->text().toStdString());
+    if (!duplicate) return;
+    lblDialog->setText(QString::fromStdString(duplicate->message));
+    showDialogAlarm(true);
+    showPartialList({});
+    services_.ui.beep();
+    state_.DupeFlag = true;
+    state_.DupeTime = services_.clock.localNow();
+    txtCall->setFocus();
+    for (QLineEdit* field : {txtRSTS, txtCntry, txtCall, txtRSTR, txtSec}) field->clear();
+    for (QLabel* label : {Label19, Label22, Label23}) label->clear();
+}
+
+// Holds the key instead of freezing the window: clocks, timers and spots keep running.
+void Form1::WaitAfterDupe(int keyAscii) {
+    if (keyAscii != 0) heldKeys_.push_back(keyAscii);
+    if (!holdTimer_->isActive()) holdTimer_->start();
+}
+
+void Form1::releaseHeldKeys() {
+    if (!dupeHoldOver(state_.DupeTime, services_.clock.localNow())) return;
+    holdTimer_->stop();
+    state_.DupeFlag = false;
+    const std::vector<int> keys = std::exchange(heldKeys_, {});
+    for (int key : keys) {
+        QKeyEvent event = keyEventFor(key);
+        QApplication::sendEvent(txtCall, &event);
+    }
+}
+
+void Form1::cmdDup_Click() {
+    showPartialList({});
+    state_.PartialDupesOn = !state_.PartialDupesOn;
+    cmdDup->setText(state_.PartialDupesOn ? QStringLiteral("On") : QStringLiteral("Off"));
+    txtCall->setFocus();
+}
+
+void Form1::cmdClear_Click() {
+    for (QLineEdit* field : {txtRSTS, txtCntry, txtCall, txtRSTR, txtSec}) field->clear();
+    showPartialList({});
+    showDialogAlarm(false);
+    lblDialog->clear();
+    for (QLabel* label : {Label19, Label22, Label23}) label->clear();
+    txtCall->setFocus();
+}
+
+}  // namespace topband

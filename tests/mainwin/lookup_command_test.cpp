@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "core/log_file.h"
+#include "mainwin/lookup_command.h"
+#include "tests/fakes/failing_files.h"
+#include "tests/support/temp_folder.h"
+
+namespace topband {
+namespace {
+
+using testing::TempFolder;
+
+// Real files, with the documents folder inside the test's own folder.
+class FolderFiles : public testing::FailingFiles {
+public:
+    explicit FolderFiles(std::string documents) : documents_(std::move(documents)) {}
+    std::string documentsFolder() const override { return documents_; }
+
+private:
+    std::string documents_;
+};
+
+std::string installedPrefixFile() {
+    std::ifstream in(std::string(TOPBAND_INSTALLED_DATA_DIR) + "/arrlpre2.txt", std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+class LookupCommandTest : public ::testing::Test {
+protected:
+    LookupCommandTest() : files(work.file("Documents")) {
+        work.write("arrlpre2.txt", installedPrefixFile());
+        // Newington, Connecticut.
+        work.write("160pref.txt", "\"W1AW\"\r\n\"CT\"\r\n5\r\n\"USA\"\r\n72.72\r\n41.71\r\n100\r\n192\r\n0\r\n0\r\n0\r\n");
+        work.write("Log.txt", *formatLogRecord({"G3XYZ", "599", "", "599", "England", "2026/12/05", "22:01:07"}));
+        EXPECT_TRUE(files.setCurrentFolder(work.path()));
+    }
+    std::string run(const std::vector<std::string>& calls, int expectedExit = 0) {
+        std::ostringstream out, errors;
+        EXPECT_EQ(runLookup(calls, files, out, errors), expectedExit) << errors.str();
+        lastErrors = errors.str();
+        return out.str();
+    }
+    TempFolder work;
+    FolderFiles files;
+    std::string lastErrors;
+};
+
+TEST_F(LookupCommandTest, PrintsWhatTheWindowShowsWithDupes) {
+    EXPECT_EQ(run({"g3xyz", "K1ABC", "JA1XYZ", "W1AW/MM", "QQ9Q"}),
+              "G3XYZ\tEngland\tEU\t51\t3,283\tDUPE\n"
+              "K1ABC\tUSA\tNA\t\t\t\n"
+              "JA1XYZ\tJapan\tAS\t335\t6,688\t\n"
+              "W1AW/MM\t\t\t\t\t\n"
+              "QQ9Q\tNot Found\t\t\t\t\n");
+}
+
+TEST_F(LookupCommandTest, PerUserPrefixFileWinsOverTheWorkingFolder) {
+    work.write("Documents/KELVO Software/Shared/arrlpre2.txt", "\"G\",\"Testland\",\"EU\",1,52,0,0,0\r\n");
+    EXPECT_EQ(run({"G3XYZ"}), "G3XYZ\tTestland\tEU\t52\t3,317\tDUPE\n");
+}
+
+TEST_F(LookupCommandTest, NoPrefixTableIsAnError) {
+    std::filesystem::remove(work.file("arrlpre2.txt"));
+    EXPECT_EQ(run({"G3XYZ"}, 1), "");
+    EXPECT_NE(lastErrors.find("no prefix table"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace topband
