@@ -20,7 +20,7 @@ struct Folders {
 
 // Values rebuilt from the log by every load and kept up to date by every commit.
 struct LogTallies {
-    int DXContactCount = 0;  // contacts without a section but with a country
+    int DXContactCount = 0;  // contacts that score 5 points (see isDxContact)
 };
 
 struct AppState {

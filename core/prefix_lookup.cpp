@@ -5,17 +5,15 @@
 namespace topband {
 namespace {
 
-// A station at sea or in the air counts for no country: its suffix must not be read as a
-// prefix ("MM" is Scotland, "AM" Spain).
-bool isMobileAtSeaOrInAir(std::string_view call) {
-    return endsWithIgnoringCase(call, "/MM") || endsWithIgnoringCase(call, "/AM");
-}
-
 bool isUsKg4Call(std::string_view call) {
     return startsWithIgnoringCase(call, "KG4") && (call.size() > 5 || call.size() == 4);
 }
 
 }  // namespace
+
+bool isMobileAtSeaOrInAir(std::string_view call) {
+    return endsWithIgnoringCase(call, "/MM") || endsWithIgnoringCase(call, "/AM");
+}
 
 std::string_view portableLookupKey(std::string_view call) {
     const std::size_t slash = call.find('/');

@@ -14,6 +14,10 @@ inline constexpr const char* kNotFound = "Not Found";
 // ("DL1ABC/P", "KH6/W1AW").
 std::string_view portableLookupKey(std::string_view call);
 
+// A station at sea or in the air counts for no country: its suffix must not be read as a
+// prefix ("MM" is Scotland, "AM" Spain).
+bool isMobileAtSeaOrInAir(std::string_view call);
+
 enum class LookupOutcome {
     Unchanged,  // empty call: the country, continent, bearing and distance stay as they are
     Found,

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "core/prefix_lookup.h"
+
 namespace topband {
 namespace {
 
@@ -38,6 +40,10 @@ std::int64_t offsetSeconds(float utcOffset) {
 }
 
 }  // namespace
+
+bool isDxContact(const Contact& contact) {
+    return contact.section.empty() && (!contact.country.empty() || isMobileAtSeaOrInAir(contact.call));
+}
 
 ScoreTotals scoreTotals(const ScoreCounts& counts) {
     ScoreTotals totals;

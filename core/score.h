@@ -29,6 +29,10 @@ struct ScoreTotals {
 
 ScoreTotals scoreTotals(const ScoreCounts& counts);
 
+// A contact that scores 5 points: no section, and a country or a station at sea or in the
+// air (which has no country but is no W/VE station either).
+bool isDxContact(const Contact& contact);
+
 // A record's UTC date "yyyy/mm/dd" with its time "hh:mm:ss" or "hh:mm"; nothing when either
 // is not a real date or time of day in exactly that form.
 std::optional<CivilTime> readContactTime(std::string_view date, std::string_view time);

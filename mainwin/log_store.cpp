@@ -4,6 +4,7 @@
 
 #include "core/file_names.h"
 #include "core/log_file.h"
+#include "core/score.h"
 
 namespace topband {
 namespace {
@@ -44,7 +45,7 @@ bool loadLogFile(AppState& state, Files& files, std::string& error) {
 void rebuildTallies(AppState& state) {
     state.tallies = {};
     for (const Contact& c : state.log.records())
-        if (c.section.empty() && !c.country.empty()) ++state.tallies.DXContactCount;
+        if (isDxContact(c)) ++state.tallies.DXContactCount;
     state.sections.rebuild(state.log.records());
     state.workedCountries.rebuild(state.log.records());
 }

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "core/duplicates.h"
+#include "mainwin/field_text_filter.h"
 #include "mainwin/main_window.h"
 
 namespace topband {
@@ -28,6 +29,8 @@ QKeyEvent keyEventFor(int keyAscii) {
 
 void Form1::connectCallField() {
     keys_->attach(*txtCall, [this](int& key) { txtCall_KeyPress(key); });
+    filterFieldText(*txtCall, callCharacter);
+    for (QLineEdit* field : {txtRSTR, txtSec, txtRSTS, txtCntry}) filterFieldText(*field, quotedFieldCharacter);
     txtCall->installEventFilter(this);
     connect(cmdDup, &QPushButton::clicked, this, [this] { cmdDup_Click(); });
     connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });

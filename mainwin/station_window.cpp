@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/number_text.h"
+#include "mainwin/field_text_filter.h"
 #include "mainwin/key_press_filter.h"
 #include "mainwin/shared_preferences.h"
 
@@ -58,7 +59,9 @@ frmStationID::frmStationID(AppState& state, Services& services, QWidget* parent)
     keys_->attach(Text6, [this](int& key) { Text6_KeyPress(key); });
     keys_->attach(Text2, [this](int& key) { Text2_KeyPress(key); });
     Text6.installEventFilter(this);
-    for (QLineEdit* field : {&Text1, &Text5, &Text2}) refuseQuotes(*field);
+    // The call, section and country end up in quoted fields of 160pref.txt and the log, which
+    // have no escape for a double quote.
+    for (QLineEdit* field : {&Text1, &Text5, &Text2}) filterFieldText(*field, quotedFieldCharacter);
     connect(&Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
     Form_Load();
@@ -94,19 +97,6 @@ void frmStationID::Form_Load() {
     Text6.setText(qs(formatSignedNumber(prefs.UtcOffset)));
     Text5.setText(qs(prefs.OwnSection));
     if (Text1.text().isEmpty()) Text1.setText(qs(services_.settings.value("UserCallSign", "")));
-}
-
-// The call, section and country end up in quoted fields of 160pref.txt and the log, which have
-// no escape for a double quote; one must not get in by typing, pasting, dropping or loading.
-void frmStationID::refuseQuotes(QLineEdit& field) {
-    connect(&field, &QLineEdit::textChanged, this, [&field](const QString& text) {
-        const QChar quote = QLatin1Char('"');
-        if (!text.contains(quote)) return;
-        const int cursor = field.cursorPosition();
-        const auto quotesBeforeCursor = static_cast<int>(text.left(cursor).count(quote));
-        field.setText(QString(text).remove(quote));
-        field.setCursorPosition(cursor - quotesBeforeCursor);
-    });
 }
 
 void frmStationID::Text1_KeyPress(int& KeyAscii) {

@@ -52,7 +52,6 @@ private:
     void Text6_KeyPress(int& KeyAscii);
     void Text6_LostFocus();
     void Text2_KeyPress(int& KeyAscii);
-    void refuseQuotes(QLineEdit& field);
 
     AppState& state_;
     Services& services_;

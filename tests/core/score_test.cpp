@@ -26,6 +26,18 @@ TEST(ScoreTotals, TwoPointsPerWVeContactFivePerDxTimesTheMultipliers) {
     EXPECT_EQ(empty.lblTotScore, 0);
 }
 
+TEST(ScoreTotals, StationsAtSeaOrInTheAirScoreAsDxWithoutACountry) {
+    const struct { Contact contact; bool dx; } cases[] = {
+        {{"G3XYZ", "599", "", "599", "England", "2026/12/05", "22:01"}, true},
+        {{"K1ABC", "599", "CT", "599", "USA", "2026/12/05", "22:01"}, false},
+        {{"W1AW/MM", "599", "", "599", "", "2026/12/05", "22:01"}, true},
+        {{"w1aw/am", "599", "", "599", "", "2026/12/05", "22:01"}, true},
+        {{"XX9XX", "599", "", "599", "", "2026/12/05", "22:01"}, false},  // neither: counts as W/VE
+        {{"W1AW/MM", "599", "EMA", "599", "", "2026/12/05", "22:01"}, false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(isDxContact(c.contact), c.dx) << c.contact.call;
+}
+
 TEST(ScoreTotals, AnOverflowLeavesTheRemainingValuesUnset) {
     struct Case {
         ScoreCounts counts;

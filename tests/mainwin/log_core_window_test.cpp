@@ -1,5 +1,6 @@
 // Country, duplicates, sections and score as the operator sees them in the main window.
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -66,6 +67,31 @@ TEST_F(LogCoreWindowTest, TypingACallShowsCountryContinentBearingAndDistance) {
     QTest::keyClicks(form.txtCall, QStringLiteral("/MM"));
     EXPECT_EQ(text(form.txtCntry), "");
     EXPECT_EQ(text(form.Label19), "");
+}
+
+TEST_F(LogCoreWindowTest, PastedTextPassesTheSameFiltersAsTypedKeys) {
+    start({});
+    QApplication::clipboard()->setText(QStringLiteral("ja1 \"xyz?"));
+    form.txtCall->paste();
+    EXPECT_EQ(text(form.txtCall), "JA1XYZ");
+    EXPECT_EQ(text(form.txtCntry), "Japan");
+    QApplication::clipboard()->setText(QStringLiteral("C\"T"));
+    form.txtSec->paste();
+    EXPECT_EQ(text(form.txtSec), "CT");
+}
+
+TEST_F(LogCoreWindowTest, CountryFieldCompletesFromThePrefixTable) {
+    start({contact("G3XYZ", "", "England")});
+    form.txtCntry->setFocus();
+    QTest::keyClicks(form.txtCntry, QStringLiteral("ge"));
+    EXPECT_EQ(text(form.txtCntry), "Georgia");
+    EXPECT_EQ(form.txtCntry->selectedText().toStdString(), "orgia");
+    EXPECT_EQ(text(form.Label19), "AS");
+    EXPECT_TRUE(form.Label3->isVisibleTo(&form));
+    form.txtCntry->clear();
+    QTest::keyClicks(form.txtCntry, QStringLiteral("engl"));
+    EXPECT_EQ(text(form.txtCntry), "England");
+    EXPECT_FALSE(form.Label3->isVisibleTo(&form));  // already worked
 }
 
 TEST_F(LogCoreWindowTest, PartialMatchesListNewestFirst) {
