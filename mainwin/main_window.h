@@ -70,6 +70,11 @@ public:
     void cmdDup_Click();
     void cmdClear_Click();
 
+    // --- Entry and commit (entry fields, Mains, post-contest mode) ---
+
+    // --- Recent contacts list and edit window ---
+
+
     // Controls, by their documented names.
     QLineEdit* txtCall = nullptr;
     QLineEdit* txtRSTR = nullptr;
