@@ -41,6 +41,9 @@ struct AppState {
     // until three seconds after DupeTime (local time).
     bool DupeFlag = false;
     CivilTime DupeTime;
+    // The call and the report sent as the entry fields hold them, for the CW messages.
+    std::string MacroCall;
+    std::string MacroRST;
     // The shared preferences file held in memory.
     std::string SharedPrefsPath;
     std::string SharedPrefsText;

@@ -10,6 +10,7 @@ namespace {
 int characterOf(const QKeyEvent& key) {
     if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return 13;
     if (key.key() == Qt::Key_Backspace) return 8;
+    if (key.key() == Qt::Key_Escape) return 27;
     if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return 0;
     const QString text = key.text();
     if (text.size() != 1) return 0;

@@ -1,7 +1,7 @@
 #pragma once
 // Routes the characters typed into a field to the field's KeyPress handler, in one place for
 // every window. The handler receives the character code by reference: 0 drops the key,
-// another code replaces it. Enter arrives as 13, Backspace as 8.
+// another code replaces it. Enter arrives as 13, Backspace as 8, Esc as 27.
 #include <QObject>
 #include <functional>
 #include <map>

@@ -38,6 +38,7 @@ Form1::Form1(AppState& state, Services& services, QWidget* parent)
     createControls();
     connectCountryFields();
     connectCallField();
+    connectList();
     createMenus();
     Timer1 = new QTimer(this);
     Timer1->setInterval(60000);
@@ -136,6 +137,7 @@ void Form1::mnuopen2() {
     }
     paintSections();
     paintSections();
+    Listdisplay();
     TimeStats();
     refillCountryList();
     Labeldisplay();
@@ -241,6 +243,8 @@ void Form1::Labeldisplay() {
         label->setText(QString::number(*value));
     }
     Label15->setText(q(sectionsWorkedText(state_.sections.SectionsWorked())));
+    lblSectionsToGo->setText(
+        q("Sections to go: " + formatInteger(state_.sections.SectionCount() - state_.sections.SectionsWorked())));
 }
 
 void Form1::Timer2_Timer() {

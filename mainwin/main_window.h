@@ -2,8 +2,11 @@
 // The main logging window: start-up, preferences, clocks, the log commands and the menus.
 #include <QMainWindow>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "auxwin/designed_form.h"
@@ -53,7 +56,7 @@ public:
     void LookupCountry();
     void HDCalc(float latitude, float longitude);
     void txtCntry_Change();
-    void txtCntry_KeyPress(int& keyAscii);
+    void CompleteCountry(int& keyAscii);
     void refillCountryList();
     void fillSectionTable();
     bool CheckSection();
@@ -71,8 +74,68 @@ public:
     void cmdClear_Click();
 
     // --- Entry and commit (entry fields, Mains, post-contest mode) ---
+    static void Capital(int& keyAscii);
+    static void number(int& keyAscii);
+    void frmcmp();
+    void Mains();
+    void mnuPostContest_Click();
+    void txtCall_GotFocus();
+    void txtRSTR_KeyPress(int& keyAscii);
+    void txtSec_KeyPress(int& keyAscii);
+    void txtRSTS_KeyPress(int& keyAscii);
+    // The country field's key handler: key passing, Enter and Space, then the completion.
+    void txtCntry_KeyPress(int& keyAscii);
+    void txtPostConTime_KeyPress(int& keyAscii);
+    void txtPostConTime_GotFocus();
+    void txtPostConDate_KeyPress(int& keyAscii);
+    void txtPostConDate_GotFocus();
+    // Set by the last commit's checks.
+    bool MissingFieldFlag = false;
+    bool InvalidSectionFlag = false;
+    // A key passed on to the next field: its character code as decimal text, and the field
+    // that takes it (4 report received, 3 section, 1 report sent, 2 country, 0 none).
+    std::string ForwardedKey;
+    std::uint8_t ForwardTarget = 0;
+
+private:
+    void connectEntryFields();
+    void passKeyOn(int keyAscii, std::uint8_t target);
+    // The forwarded key, when `target` is the field taking it; otherwise `keyAscii` unchanged.
+    int forwardedKeyFor(std::uint8_t target, int keyAscii) const;
+    void takeForwardedKey(QLineEdit& field, int keyAscii);
+    bool postContestMode() const;
+    // Checks and reformats the typed date and time; false (with the message shown) when refused.
+    bool readPostContestFields();
+    // Stores the entry as the next contact; false when it could not be stored (fields stay).
+    bool storeEntry();
+    void emptyEntry();
+
+public:
 
     // --- Recent contacts list and edit window ---
+    void Listdisplay();
+    void cmdList_Click();
+    void ListView1_ColumnClick(int column);
+    void ListView1_ItemClick();
+    void ListView1_LostFocus();
+    void ListView1_MouseUp(Qt::MouseButton button, const QPoint& position);
+    void cmdEdit_Click();
+    void cmdDelete_Click();
+    // Show the whole log rather than the last 20 contacts; for this run only.
+    bool ListAll = false;
+
+private:
+    void connectList();
+    // The record number in the first column of the row the operator selected; nothing without one.
+    std::optional<int> selectedRecord() const;
+    void showListButtons(bool shown);
+    // The delete flow for one record: the question, then the rewrite and reload.
+    void deleteRecord(int recordNumber);
+    // Rewrites the log file from `records` and reloads it; a failed rewrite is reported and
+    // leaves the log in memory and the file as they were.
+    void storeLog(std::vector<Contact> records);
+
+public:
 
 
     // Controls, by their documented names.
@@ -116,6 +179,7 @@ public:
     std::vector<QLabel*> Label10;
     std::vector<QLabel*> sectionHeadings;
     QLabel* Label15 = nullptr;  // sections worked
+    QLabel* lblSectionsToGo = nullptr;
     // Score statistics: captions and values.
     QLabel* lblScorStats = nullptr;
     QLabel* Label5 = nullptr;

@@ -69,9 +69,9 @@ void Form1::createControls() {
     for (int i = 0; i < 6; ++i) lblStation[static_cast<std::size_t>(i)] = label(panel, headings[i]);
     txtCall = field(panel, 12);
     txtRSTR = field(panel, 3);
-    txtSec = field(panel, 3);
+    txtSec = field(panel, 6);
     txtRSTS = field(panel, 3);
-    txtCntry = field(panel, 40);
+    txtCntry = field(panel, 30);
     struct Column { QLabel* heading; QLineEdit* entry; double left, width; };
     const Column entryRow[] = {
         {lblStation[2], txtCall, 120, 1900},  {lblStation[3], txtRSTR, 2100, 700},
@@ -94,7 +94,7 @@ void Form1::createControls() {
     d.place(*Label3, 6920, 830, 560, 340, kTextFont);
     lblPostConTime = label(panel, "Time");
     lblPostConDate = label(panel, "Date");
-    txtPostConTime = field(panel, 8);
+    txtPostConTime = field(panel, 5);
     txtPostConDate = field(panel, 10);
     d.place(*lblPostConTime, 7560, 520, 800, 260, kTextFont);
     d.place(*txtPostConTime, 7560, 790, 800, 420, kEntryFont);
@@ -102,6 +102,8 @@ void Form1::createControls() {
     d.place(*txtPostConDate, 8440, 790, 1040, 420, kEntryFont);
     for (QWidget* w : std::initializer_list<QWidget*>{lblPostConTime, lblPostConDate, txtPostConTime, txtPostConDate})
         w->hide();
+    setTabOrder(txtCntry, txtPostConTime);
+    setTabOrder(txtPostConTime, txtPostConDate);
 
     // Message line and its buttons.
     lblDialog = label(panel, "");
@@ -151,7 +153,9 @@ void Form1::createControls() {
 
     Label15 = label(panel, "Sections worked:");
     bold(Label15);
-    d.place(*Label15, 2640, 4200, 3000, 280, kHeadingFont);
+    d.place(*Label15, 2640, 4200, 2400, 280, kHeadingFont);
+    lblSectionsToGo = label(panel, "");
+    d.place(*lblSectionsToGo, 5100, 4200, 2380, 280, kHeadingFont);
 
     // Score statistics, below the worked-country list.
     lblScorStats = label(panel, "Score Statistics");

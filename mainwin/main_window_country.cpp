@@ -20,7 +20,6 @@ std::string text(const QLabel* label) { return label->text().toStdString(); }
 void Form1::connectCountryFields() {
     connect(txtCall, &QLineEdit::textChanged, this, [this] { LookupCountry(); });
     connect(txtCntry, &QLineEdit::textChanged, this, [this] { txtCntry_Change(); });
-    keys_->attach(*txtCntry, [this](int& key) { txtCntry_KeyPress(key); });
 }
 
 CountryFields Form1::shownCountryFields() const {
@@ -53,7 +52,7 @@ void Form1::txtCntry_Change() {
 }
 
 // Completes a typed country name from the prefix table, the completed rest selected.
-void Form1::txtCntry_KeyPress(int& keyAscii) {
+void Form1::CompleteCountry(int& keyAscii) {
     if (keyAscii < 32) return;
     const bool fromStart = txtCntry->text().isEmpty() || txtCntry->cursorPosition() == 0 ||
                            (txtCntry->hasSelectedText() && txtCntry->selectionStart() == 0);

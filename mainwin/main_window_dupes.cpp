@@ -8,14 +8,10 @@
 #include <QTimer>
 
 #include "core/duplicates.h"
-#include "mainwin/field_text_filter.h"
 #include "mainwin/main_window.h"
 
 namespace topband {
 namespace {
-
-constexpr int kEscape = 27;
-constexpr int kQuote = 34;
 
 // A key code as the event a keyboard would deliver, for keys replayed after a hold.
 QKeyEvent keyEventFor(int keyAscii) {
@@ -28,9 +24,7 @@ QKeyEvent keyEventFor(int keyAscii) {
 }  // namespace
 
 void Form1::connectCallField() {
-    keys_->attach(*txtCall, [this](int& key) { txtCall_KeyPress(key); });
-    filterFieldText(*txtCall, callCharacter);
-    for (QLineEdit* field : {txtRSTR, txtSec, txtRSTS, txtCntry}) filterFieldText(*field, quotedFieldCharacter);
+    connectEntryFields();
     txtCall->installEventFilter(this);
     connect(cmdDup, &QPushButton::clicked, this, [this] { cmdDup_Click(); });
     connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
@@ -41,30 +35,6 @@ void Form1::connectCallField() {
 
 double Form1::lblDupeFontPoints(double perDesignWidth) const {
     return std::max(1.0, services_.screen.screen().width * perDesignWidth / 9600 * state_.prefs.FormSizePercent / 100);
-}
-
-void Form1::txtCall_KeyPress(int& keyAscii) {
-    if (state_.DupeFlag) {
-        WaitAfterDupe(keyAscii);
-        keyAscii = 0;
-        return;
-    }
-    QFont font = lblDupe->font();
-    font.setPointSizeF(lblDupeFontPoints(9));
-    lblDupe->setFont(font);
-    const QString before = txtCall->text();
-    if (before.size() < 2) {
-        txtCntry->clear();
-        for (QLabel* l : {Label19, Label22, Label23}) l->clear();
-    }
-    if (keyAscii == kEscape) {
-        cmdClear_Click();
-        keyAscii = 0;
-    }
-    if (keyAscii == kQuote) keyAscii = 0;
-    if (before.size() < 3) lblDialog->setText(QStringLiteral(" "));
-    if (keyAscii >= 'a' && keyAscii <= 'z') keyAscii -= 32;
-    PartialDupeScan(keyAscii);
 }
 
 void Form1::PartialDupeScan(int keyAscii) {
@@ -84,10 +54,6 @@ void Form1::showDialogAlarm(bool alarm) {
 void Form1::showPartialList(const std::string& list) {
     lblDupe->setStyleSheet(list.empty() ? QString() : QStringLiteral("background-color: #00C0C0;"));
     lblDupe->setText(QString::fromStdString(list));
-}
-
-void Form1::txtCall_LostFocus() {
-    if (!txtCall->text().isEmpty()) dupcheck();
 }
 
 void Form1::dupcheck() {
@@ -126,15 +92,6 @@ void Form1::cmdDup_Click() {
     showPartialList({});
     state_.PartialDupesOn = !state_.PartialDupesOn;
     cmdDup->setText(state_.PartialDupesOn ? QStringLiteral("On") : QStringLiteral("Off"));
-    txtCall->setFocus();
-}
-
-void Form1::cmdClear_Click() {
-    for (QLineEdit* field : {txtRSTS, txtCntry, txtCall, txtRSTR, txtSec}) field->clear();
-    showPartialList({});
-    showDialogAlarm(false);
-    lblDialog->clear();
-    for (QLabel* label : {Label19, Label22, Label23}) label->clear();
     txtCall->setFocus();
 }
 

@@ -56,7 +56,7 @@ void Form1::createMenus() {
     mnuOptions->addSeparator();
     mnuPrivileges = item(mnuOptions, "&Privileges");
     mnuOptions->addSeparator();
-    mnuPostContest = item(mnuOptions, "P&ost Contest Mode");
+    mnuPostContest = item(mnuOptions, "P&ost Contest Mode", true);
     mnuPostContest->setCheckable(true);
 
     mnuSetup = topItem(bar, "&Setup", true);
@@ -68,6 +68,7 @@ void Form1::createMenus() {
     connect(mnuFormSize, &QAction::triggered, this, [this] { mnuFormSize_Click(); });
     connect(mnuTaskbar, &QAction::triggered, this, [this] { mnuTaskbar_Click(); });
     connect(mnuSetup, &QAction::triggered, this, [this] { mnuSetup_Click(); });
+    connect(mnuPostContest, &QAction::triggered, this, [this] { mnuPostContest_Click(); });
 }
 
 }  // namespace topband

@@ -1,0 +1,355 @@
+// Logging contacts as the operator types them into the main window's entry fields.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <fstream>
+#include <sstream>
+
+#include "tests/mainwin/main_window_fixture.h"
+
+namespace topband {
+namespace {
+
+using testing::line;
+using testing::MainWindowTest;
+
+std::string installedPrefixFile() {
+    std::ifstream in(std::string(TOPBAND_INSTALLED_DATA_DIR) + "/arrlpre2.txt", std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+std::string text(const QLabel* label) { return label->text().toStdString(); }
+std::string text(const QLineEdit* field) { return field->text().toStdString(); }
+
+// Local time 13:05:09 with the stored offset of 5 hours, as the system's own clock has it.
+class EntryWindowTest : public MainWindowTest {
+protected:
+    void start(const std::string& log = {}) {
+        work.write("arrlpre2.txt", installedPrefixFile());
+        work.write("160pref.txt", testing::kPrefs);
+        work.write("Log.txt", log);
+        ASSERT_TRUE(startUp());
+        form.show();
+        QApplication::setActiveWindow(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        form.txtCall->setFocus();
+    }
+    // Types into whichever field has the focus, as a keyboard does.
+    void typeOn(const char* keys) {
+        for (const char* k = keys; *k; ++k) QTest::keyClick(QApplication::focusWidget(), *k);
+    }
+    void type(QLineEdit* field, const char* keys) {
+        field->setFocus();
+        typeOn(keys);
+    }
+    void enter(QLineEdit* field) { QTest::keyClick(field, Qt::Key_Return); }
+    std::string logFile() const { return work.read("Log.txt"); }
+    std::vector<QLineEdit*> fiveFields() const {
+        return {form.txtCall, form.txtRSTR, form.txtSec, form.txtRSTS, form.txtCntry};
+    }
+};
+
+TEST_F(EntryWindowTest, FieldsTakeTheirLengthsAndTabInOrder) {
+    start();
+    form.mnuPostContest_Click();
+    const struct { QLineEdit* field; int maxLength; } order[] = {
+        {form.txtCall, 12}, {form.txtRSTR, 3}, {form.txtSec, 6}, {form.txtRSTS, 3},
+        {form.txtCntry, 30}, {form.txtPostConTime, 5}, {form.txtPostConDate, 10},
+    };
+    form.txtCall->setFocus();
+    for (const auto& step : order) {
+        EXPECT_TRUE(step.field->hasFocus()) << step.maxLength;
+        EXPECT_EQ(step.field->maxLength(), step.maxLength);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+}
+
+TEST_F(EntryWindowTest, DigitsAfterACompleteCallStartTheReport) {
+    start();
+    type(form.txtCall, "k1abc599");
+    EXPECT_EQ(text(form.txtCall), "K1ABC");
+    EXPECT_EQ(text(form.txtRSTR), "599");
+    EXPECT_TRUE(form.txtRSTR->hasFocus());
+    EXPECT_EQ(text(form.txtRSTS), "599");  // filled when the call was left
+    EXPECT_EQ(form.ForwardTarget, 0);
+
+    // A call with a slash never passes a digit on.
+    form.cmdClear->click();
+    type(form.txtCall, "W1AW/M5");
+    EXPECT_EQ(text(form.txtCall), "W1AW/M5");
+    EXPECT_TRUE(form.txtCall->hasFocus());
+}
+
+TEST_F(EntryWindowTest, KeysThatCannotBelongToAFieldMoveOnToTheNext) {
+    start();
+    form.txtRSTR->setFocus();
+    typeOn("c");
+    EXPECT_TRUE(form.txtSec->hasFocus());
+    EXPECT_EQ(text(form.txtSec), "C");
+    typeOn("t5");
+    EXPECT_EQ(text(form.txtSec), "CT");
+    EXPECT_TRUE(form.txtRSTS->hasFocus());
+    EXPECT_EQ(text(form.txtRSTS), "5");
+    typeOn("79e");
+    EXPECT_EQ(text(form.txtRSTS), "579");
+    EXPECT_TRUE(form.txtCntry->hasFocus());
+    // The capital letter, completed from the prefix table like a typed one.
+    ASSERT_FALSE(form.txtCntry->text().isEmpty());
+    EXPECT_EQ(form.txtCntry->text().front(), QChar(u'E'));
+    EXPECT_EQ(form.txtCntry->selectedText(), form.txtCntry->text().mid(1));
+}
+
+TEST_F(EntryWindowTest, QuotesAndStrayKeysNeverReachTheFields) {
+    start();
+    type(form.txtCall, "K1\"ABC");
+    form.txtSec->setFocus();
+    type(form.txtSec, "\"");
+    form.txtCntry->setFocus();
+    form.txtCntry->end(false);
+    type(form.txtCntry, "\"");
+    form.txtRSTS->setFocus();
+    form.txtRSTS->clear();
+    type(form.txtRSTS, "5-9");
+    EXPECT_EQ(text(form.txtCall), "K1ABC");
+    EXPECT_EQ(text(form.txtSec), "");
+    EXPECT_EQ(text(form.txtCntry), "USA");
+    EXPECT_EQ(text(form.txtRSTS), "59");
+}
+
+TEST_F(EntryWindowTest, ACommittedContactIsStoredWrittenAndCounted) {
+    start();
+    type(form.txtCall, "k1abc599ct599");
+    EXPECT_EQ(text(form.txtCntry), "USA");
+    enter(form.txtRSTS);
+    ASSERT_EQ(state.log.ContactCount(), 1);
+    const Contact stored{"K1ABC", "599", "CT", "599", "USA", "2026/12/05", "18:05:09"};
+    EXPECT_EQ(state.log.record(1), stored);
+    EXPECT_EQ(logFile(), "\"K1ABC\",\"599\",\"CT\",\"599\",\"USA\",\"2026/12/05\",\"18:05:09\"\r\n");
+    EXPECT_TRUE(state.sections.isWorked(state.sections.find("CT")));
+    EXPECT_EQ(text(form.lblTotCon), "1");
+    EXPECT_EQ(text(form.lblTotScore), "2");
+    for (const QLineEdit* field : fiveFields()) EXPECT_EQ(text(field), "");
+    EXPECT_TRUE(form.txtCall->hasFocus());
+    EXPECT_EQ(text(form.lblDialog), "");
+    EXPECT_EQ(state.MacroCall, "");
+
+    // The next contact is checked against the first.
+    type(form.txtCall, "K1ABC");
+    enter(form.txtCall);
+    EXPECT_EQ(state.log.ContactCount(), 1);
+    EXPECT_EQ(text(form.lblDialog), "Duplicate K1ABC CT 2026/12/05 18:05:09  Rec#  1");
+}
+
+TEST_F(EntryWindowTest, ADxStationGivenSectionDxIsStoredWithoutASection) {
+    start();
+    type(form.txtCall, "G3XYZ579");
+    EXPECT_EQ(text(form.txtCntry), "England");
+    EXPECT_TRUE(form.Label3->isVisibleTo(&form));
+    typeOn("dx");
+    EXPECT_EQ(text(form.txtSec), "DX");
+    enter(form.txtSec);
+    ASSERT_EQ(state.log.ContactCount(), 1);
+    EXPECT_EQ(state.log.record(1).section, "");
+    EXPECT_EQ(state.log.record(1).reportReceived, "579");
+    EXPECT_EQ(state.tallies.DXContactCount, 1);
+    EXPECT_EQ(text(form.lblTotSec), "1");
+    ASSERT_EQ(form.List1->count(), 1);
+    EXPECT_EQ(form.List1->item(0)->text().toStdString(), "England");
+    EXPECT_EQ(text(form.lblStation[5]), "DX  1");
+    EXPECT_EQ(text(form.lblTotScore), "5");
+}
+
+TEST_F(EntryWindowTest, EnterWithAnEmptyEntryAsksForTheLastMissingField) {
+    start();
+    enter(form.txtCall);
+    EXPECT_EQ(text(form.lblDialog), "Need Report Sent!");
+    EXPECT_TRUE(form.txtRSTS->hasFocus());
+    EXPECT_TRUE(form.MissingFieldFlag);
+    EXPECT_EQ(state.log.ContactCount(), 0);
+}
+
+TEST_F(EntryWindowTest, RequiredFieldsAreCheckedInTheirOrder) {
+    start();
+    const struct { const char *call, *rstr, *sec, *rsts, *country, *message; QLineEdit* focus; } cases[] = {
+        {"K1ABC", "599", "", "599", "usa", "Need Section!", form.txtSec},
+        {"K1ABC", "", "", "599", "Canada", "Report Received!", form.txtRSTR},
+        {"K1", "", "CT", "599", "USA", "Need Call Sign!", form.txtCall},
+        {"K1", "599", "", "599", "", "Need Country!", form.txtCntry},
+        {"G3XYZ", "599", "", "599", "England", "", nullptr},
+    };
+    for (const auto& c : cases) {
+        form.lblDialog->clear();
+        const char* values[] = {c.call, c.rstr, c.sec, c.rsts, c.country};
+        for (std::size_t i = 0; i < 5; ++i) fiveFields()[i]->setText(QString::fromUtf8(values[i]));
+        form.frmcmp();
+        EXPECT_EQ(form.MissingFieldFlag, c.focus != nullptr) << c.message;
+        EXPECT_EQ(text(form.lblDialog), c.message);
+        if (c.focus) {
+            EXPECT_TRUE(c.focus->hasFocus()) << c.message;
+        }
+    }
+}
+
+TEST_F(EntryWindowTest, AnInvalidSectionIsRefusedAndTheFieldsStay) {
+    start();
+    type(form.txtCall, "K1ABC599?");
+    EXPECT_EQ(text(form.txtSec), "?");
+    enter(form.txtSec);
+    EXPECT_EQ(text(form.lblDialog), "Invalid Section!");
+    EXPECT_EQ(state.log.ContactCount(), 0);
+    EXPECT_EQ(text(form.txtCall), "K1ABC");
+}
+
+TEST_F(EntryWindowTest, LeavingACallFillsBothReportsWithTheDefault) {
+    start();
+    type(form.txtCall, "K1ABC");
+    QTest::keyClick(form.txtCall, Qt::Key_Tab);
+    EXPECT_TRUE(form.txtRSTR->hasFocus());
+    EXPECT_EQ(text(form.txtRSTR), "599");
+    EXPECT_EQ(form.txtRSTR->selectedText().toStdString(), "599");
+    EXPECT_EQ(text(form.txtRSTS), "599");
+    EXPECT_EQ(state.MacroRST, "599");
+    EXPECT_EQ(state.MacroCall, "K1ABC");
+
+    // Typing over the selected default replaces it.
+    typeOn("57");
+    EXPECT_EQ(text(form.txtRSTR), "57");
+}
+
+TEST_F(EntryWindowTest, ADigitPassedOnAfterADuplicateCallLeavesTheEntryEmpty) {
+    start(line({"K1ABC", "599", "CT", "599", "USA", "2026/12/05", "17:00:00"}));
+    type(form.txtCall, "K1ABC5");
+    EXPECT_EQ(text(form.lblDialog), "Duplicate K1ABC CT 2026/12/05 17:00:00  Rec#  1");
+    for (const QLineEdit* field : fiveFields()) EXPECT_EQ(text(field), "");
+    EXPECT_TRUE(form.txtCall->hasFocus());
+}
+
+TEST_F(EntryWindowTest, EscapeClearsTheEntry) {
+    start();
+    type(form.txtCall, "K1ABC599");
+    form.txtCall->setFocus();
+    QTest::keyClick(form.txtCall, Qt::Key_Escape);
+    for (const QLineEdit* field : fiveFields()) EXPECT_EQ(text(field), "");
+    EXPECT_EQ(text(form.Label19), "");
+    EXPECT_TRUE(form.txtCall->hasFocus());
+}
+
+TEST_F(EntryWindowTest, PostContestContactsTakeTheTypedUtcDateAndTime) {
+    fx.clock.local = {2026, 12, 5, 21, 30, 0};  // already the 6th in UTC
+    start();
+    form.mnuPostContest->trigger();
+    EXPECT_TRUE(form.mnuPostContest->isChecked());
+    EXPECT_TRUE(form.txtPostConTime->isVisibleTo(&form));
+    EXPECT_EQ(form.txtPostConTime->maxLength(), 5);
+    form.txtPostConDate->setFocus();
+    EXPECT_EQ(text(form.txtPostConDate), "2026/12/06");
+    EXPECT_EQ(form.txtPostConDate->selectedText().toStdString(), "2026/12/06");
+    type(form.txtPostConDate, "20261207x");
+    EXPECT_EQ(text(form.txtPostConDate), "20261207");
+    form.txtPostConTime->setFocus();
+    type(form.txtPostConTime, "22a01");
+    EXPECT_EQ(text(form.txtPostConTime), "2201");
+
+    form.txtCall->setFocus();
+    type(form.txtCall, "K1ABC599ct");
+    enter(form.txtSec);
+    ASSERT_EQ(state.log.ContactCount(), 1);
+    EXPECT_EQ(state.log.record(1).date, "2026/12/07");
+    EXPECT_EQ(state.log.record(1).time, "22:01");
+    EXPECT_EQ(logFile(), "\"K1ABC\",\"599\",\"CT\",\"599\",\"USA\",\"2026/12/07\",\"22:01\"\r\n");
+    // The date and time stay for the next contact.
+    EXPECT_EQ(text(form.txtPostConTime), "22:01");
+    EXPECT_EQ(text(form.txtPostConDate), "2026/12/07");
+
+    form.mnuPostContest->trigger();
+    EXPECT_FALSE(form.mnuPostContest->isChecked());
+    EXPECT_FALSE(form.txtPostConTime->isVisibleTo(&form));
+}
+
+TEST_F(EntryWindowTest, PostContestDatesAndTimesMustBeUnambiguous) {
+    start();
+    form.mnuPostContest_Click();
+    const struct { const char *date, *time, *message; } cases[] = {
+        {"26/12/05", "2201", "Invalid date format!"},
+        {"2026/02/30", "2201", "Invalid date format!"},
+        {"2026/12/05", "2460", "Invalid time format!"},
+        {"2026/12/05", "22", "Invalid time format!"},
+    };
+    for (const auto& c : cases) {
+        form.txtPostConDate->setText(QString::fromUtf8(c.date));
+        form.txtPostConTime->setText(QString::fromUtf8(c.time));
+        form.txtCall->setText(QStringLiteral("K1ABC"));
+        const int beeps = fx.ui.beeps;
+        enter(form.txtCall);
+        EXPECT_EQ(text(form.lblDialog), c.message) << c.date << " " << c.time;
+        EXPECT_EQ(fx.ui.beeps, beeps + 1);
+        EXPECT_EQ(text(form.txtCall), "K1ABC");
+    }
+    EXPECT_EQ(state.log.ContactCount(), 0);
+}
+
+TEST_F(EntryWindowTest, AFullLogRefusesTheContactAndKeepsTheFields) {
+    start(testing::records(MaxContacts));
+    const std::string before = logFile();
+    type(form.txtCall, "W9XYZ599wi");
+    const int beeps = fx.ui.beeps;
+    enter(form.txtSec);
+    EXPECT_EQ(state.log.ContactCount(), MaxContacts);
+    EXPECT_EQ(text(form.lblDialog), "Log full: 11000 contacts! This contact was not stored.");
+    EXPECT_GT(fx.ui.beeps, beeps);
+    EXPECT_EQ(text(form.txtCall), "W9XYZ");
+    EXPECT_EQ(text(form.txtSec), "WI");
+    EXPECT_EQ(logFile(), before);
+}
+
+TEST_F(EntryWindowTest, AFailedAppendIsReportedAndNothingIsKept) {
+    start();
+    fx.files.failAppend = true;
+    type(form.txtCall, "K1ABC599ct");
+    enter(form.txtSec);
+    ASSERT_EQ(fx.ui.messages.size(), 2u);  // after the start-up question
+    EXPECT_EQ(fx.ui.messages.back().title, "Error Writing Log");
+    EXPECT_NE(fx.ui.messages.back().text.find("No space left on device"), std::string::npos);
+    EXPECT_EQ(state.log.ContactCount(), 0);
+    EXPECT_FALSE(state.sections.isWorked(state.sections.find("CT")));
+    EXPECT_EQ(text(form.txtCall), "K1ABC");
+    EXPECT_EQ(logFile(), "");
+
+    // Once the disk has room again the same entry commits.
+    fx.files.failAppend = false;
+    enter(form.txtSec);
+    EXPECT_EQ(state.log.ContactCount(), 1);
+    EXPECT_EQ(logFile(), line(state.log.record(1)));
+}
+
+TEST_F(EntryWindowTest, AClockThatDisagreesWithItselfIsReportedAtTheCommit) {
+    start();
+    fx.clock.systemUtcOffsetHours = 5.0 + 2.0 / 60;  // UTC two minutes later than local + offset
+    type(form.txtCall, "K1ABC599ct");
+    enter(form.txtSec);
+    EXPECT_EQ(state.log.ContactCount(), 1);
+    EXPECT_EQ(text(form.lblDialog), "Check the clock: local time + UTC offset is more than a minute off UTC!");
+
+    fx.clock.systemUtcOffsetHours = 5.0 + 1.0 / 60;  // a minute is tolerated
+    type(form.txtCall, "K2ABC599eny");
+    enter(form.txtSec);
+    EXPECT_EQ(state.log.ContactCount(), 2);
+    EXPECT_EQ(text(form.lblDialog), "");
+}
+
+TEST_F(EntryWindowTest, AFullWorkedCountryListStillStoresTheContact) {
+    start();
+    for (int i = 0; i < MaxWorkedCountries; ++i) state.workedCountries.add("Country " + std::to_string(i));
+    type(form.txtCall, "G3XYZ579");
+    enter(form.txtRSTR);
+    ASSERT_EQ(state.log.ContactCount(), 1);
+    EXPECT_EQ(state.workedCountries.WorkedCountryCount(), MaxWorkedCountries);
+    EXPECT_FALSE(state.workedCountries.contains("England"));
+    EXPECT_EQ(state.tallies.DXContactCount, 1);
+}
+
+}  // namespace
+}  // namespace topband
