@@ -203,6 +203,36 @@ TEST_F(EntryWindowTest, AnInvalidSectionIsRefusedAndTheFieldsStay) {
     EXPECT_EQ(text(form.txtCall), "K1ABC");
 }
 
+TEST_F(EntryWindowTest, TodaysCanadianSectionsAreStoredAndTheRetiredOnesRefused) {
+    start();
+    const struct { const char* typed; const char* section; } today[] = {
+        {"ve3aaa599gh599", "GH"}, {"ve1bbb599nb599", "NB"}, {"vy2ccc599pe599", "PE"},
+        {"ve8ddd599ter599", "TER"}, {"vy1eee599yt599", "YT"},
+    };
+    for (const auto& c : today) {
+        type(form.txtCall, c.typed);
+        EXPECT_EQ(text(form.txtCntry), "Canada") << c.typed;
+        enter(form.txtRSTS);
+        EXPECT_EQ(state.log.record(state.log.ContactCount()).section, c.section);
+        EXPECT_TRUE(state.sections.isWorked(state.sections.find(c.section))) << c.section;
+    }
+    EXPECT_EQ(state.log.ContactCount(), 5);
+    EXPECT_EQ(text(form.Label15), "Sections Worked: 5");
+
+    const struct { const char* typed; const char* message; } retired[] = {
+        {"ve1fff599mar599", "MAR is now NB, NS or PE"}, {"ve3ggg599gta599", "GTA is now GH"},
+        {"ve8hhh599nt599", "NT is now TER or YT"},
+    };
+    for (const auto& c : retired) {
+        form.cmdClear_Click();
+        type(form.txtCall, c.typed);
+        enter(form.txtRSTS);
+        EXPECT_EQ(text(form.lblDialog), c.message);
+        EXPECT_EQ(state.log.ContactCount(), 5);
+    }
+    EXPECT_EQ(logFile().find("MAR"), std::string::npos);
+}
+
 TEST_F(EntryWindowTest, LeavingACallFillsBothReportsWithTheDefault) {
     start();
     type(form.txtCall, "K1ABC");
