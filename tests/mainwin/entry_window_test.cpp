@@ -3,8 +3,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <fstream>
-#include <sstream>
 
 #include "tests/mainwin/main_window_fixture.h"
 
@@ -14,13 +12,6 @@ namespace {
 using testing::line;
 using testing::MainWindowTest;
 
-std::string installedPrefixFile() {
-    std::ifstream in(std::string(TOPBAND_INSTALLED_DATA_DIR) + "/arrlpre2.txt", std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
 std::string text(const QLabel* label) { return label->text().toStdString(); }
 std::string text(const QLineEdit* field) { return field->text().toStdString(); }
 
@@ -28,13 +19,7 @@ std::string text(const QLineEdit* field) { return field->text().toStdString(); }
 class EntryWindowTest : public MainWindowTest {
 protected:
     void start(const std::string& log = {}) {
-        work.write("arrlpre2.txt", installedPrefixFile());
-        work.write("160pref.txt", testing::kPrefs);
-        work.write("Log.txt", log);
-        ASSERT_TRUE(startUp());
-        form.show();
-        QApplication::setActiveWindow(&form);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        openOn(log);
         form.txtCall->setFocus();
     }
     // Types into whichever field has the focus, as a keyboard does.

@@ -5,8 +5,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <fstream>
-#include <sstream>
 
 #include "tests/mainwin/main_window_fixture.h"
 
@@ -15,13 +13,6 @@ namespace {
 
 using testing::line;
 using testing::MainWindowTest;
-
-std::string installedPrefixFile() {
-    std::ifstream in(std::string(TOPBAND_INSTALLED_DATA_DIR) + "/arrlpre2.txt", std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 Contact contact(const char* call, const char* section, const char* country, const char* time = "22:01:07") {
     return {call, "599", section, "599", country, "2026/12/05", time};
@@ -34,15 +25,9 @@ std::string text(const QLineEdit* field) { return field->text().toStdString(); }
 class LogCoreWindowTest : public MainWindowTest {
 protected:
     void start(const std::vector<Contact>& log, const std::string& prefs = kNewington) {
-        work.write("arrlpre2.txt", installedPrefixFile());
-        work.write("160pref.txt", prefs);
         std::string content;
         for (const Contact& c : log) content += line(c);
-        work.write("Log.txt", content);
-        ASSERT_TRUE(startUp());
-        form.show();
-        QApplication::setActiveWindow(&form);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        openOn(content, prefs);
         form.txtCall->setFocus();
     }
     static inline const std::string kNewington =

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 #include "core/log_file.h"
 #include "mainwin/lookup_command.h"
 #include "tests/fakes/failing_files.h"
+#include "tests/support/installed_data.h"
 #include "tests/support/temp_folder.h"
 
 namespace topband {
@@ -23,17 +23,10 @@ private:
     std::string documents_;
 };
 
-std::string installedPrefixFile() {
-    std::ifstream in(std::string(TOPBAND_INSTALLED_DATA_DIR) + "/arrlpre2.txt", std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
 class LookupCommandTest : public ::testing::Test {
 protected:
     LookupCommandTest() : files(work.file("Documents")) {
-        work.write("arrlpre2.txt", installedPrefixFile());
+        work.write("arrlpre2.txt", testing::installedDataFile("arrlpre2.txt"));
         // Newington, Connecticut.
         work.write("160pref.txt", "\"W1AW\"\r\n\"CT\"\r\n5\r\n\"USA\"\r\n72.72\r\n41.71\r\n100\r\n192\r\n0\r\n0\r\n0\r\n");
         work.write("Log.txt", *formatLogRecord({"G3XYZ", "599", "", "599", "England", "2026/12/05", "22:01:07"}));

@@ -1,6 +1,7 @@
 #pragma once
 // The main window started in a temporary working folder with faked services, as the window
 // tests use it.
+#include <QApplication>
 #include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include "mainwin/station_window.h"
 #include "tests/fakes/fake_services.h"
 #include "tests/support/modal.h"
+#include "tests/support/installed_data.h"
 #include "tests/support/temp_folder.h"
 
 namespace topband::testing {
@@ -56,6 +58,18 @@ protected:
             QTest::mouseClick(&station.Command1, Qt::LeftButton);
         });
         return form.Form_Load();
+    }
+
+    // Starts on the installed prefix table, the given preferences and log, with the window shown
+    // and active so that focus moves as on a desktop.
+    void openOn(const std::string& log, const std::string& prefs = kPrefs) {
+        work.write("arrlpre2.txt", installedDataFile("arrlpre2.txt"));
+        work.write("160pref.txt", prefs);
+        work.write("Log.txt", log);
+        ASSERT_TRUE(startUp());
+        form.show();
+        QApplication::setActiveWindow(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     }
 
     TempFolder work;

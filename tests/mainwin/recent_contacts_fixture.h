@@ -5,8 +5,6 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <fstream>
-#include <sstream>
 
 #include "mainwin/edit_window.h"
 #include "tests/mainwin/main_window_fixture.h"
@@ -21,18 +19,9 @@ inline Contact contact(const std::string& call, const std::string& section, cons
 class RecentContactsTest : public MainWindowTest {
 protected:
     void start(const std::vector<Contact>& log) {
-        std::ifstream prefixes(std::string(TOPBAND_INSTALLED_DATA_DIR) + "/arrlpre2.txt", std::ios::binary);
-        std::ostringstream prefixText;
-        prefixText << prefixes.rdbuf();
-        work.write("arrlpre2.txt", prefixText.str());
-        work.write("160pref.txt", kPrefs);
         std::string content;
         for (const Contact& c : log) content += line(c);
-        work.write("Log.txt", content);
-        ASSERT_TRUE(startUp());
-        form.show();
-        QApplication::setActiveWindow(&form);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        openOn(content);
     }
 
     // The text of one column, row by row as shown.
