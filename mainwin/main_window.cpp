@@ -49,7 +49,15 @@ Form1::Form1(AppState& state, Services& services, QWidget* parent)
     endProgram = [](int) {};
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The hooks go before the controls do: closing moves the focus from control to control,
+    // and no handler may run on a window that is half taken apart.
+    hooks_.clear();
+}
+
+EventHook& Form1::addHook(std::function<bool(QObject*, QEvent*)> hook) {
+    return *hooks_.emplace_back(std::make_unique<EventHook>(std::move(hook)));
+}
 
 std::string Form1::workingFile(const char* name) const {
     return pathInFolder(services_.files, state_.folders.WorkingFolder, name);

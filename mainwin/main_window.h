@@ -12,6 +12,7 @@
 #include "auxwin/designed_form.h"
 #include "core/app_state.h"
 #include "core/country_display.h"
+#include "mainwin/event_hook.h"
 #include "mainwin/key_press_filter.h"
 #include "platform/services.h"
 
@@ -239,6 +240,10 @@ private:
     void loadPrefixTable();
     void endAtOnce(int exitCode);
     std::string workingFile(const char* name) const;
+
+    // Event filters that call this window's handlers; see ~Form1.
+    EventHook& addHook(std::function<bool(QObject*, QEvent*)> hook);
+    std::vector<std::unique_ptr<EventHook>> hooks_;
 
     AppState& state_;
     Services& services_;

@@ -33,23 +33,6 @@ constexpr const char* kDefaultReport = "599";
 bool isDigit(int keyAscii) { return keyAscii >= '0' && keyAscii <= '9'; }
 std::string text(const QLineEdit* field) { return field->text().toStdString(); }
 
-// Runs an action each time a field takes the focus.
-class FocusInWatcher : public QObject {
-public:
-    FocusInWatcher(QObject& field, std::function<void()> action) : QObject(&field), action_(std::move(action)) {
-        field.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::FocusIn) action_();
-        return false;
-    }
-
-private:
-    std::function<void()> action_;
-};
-
 // A call is complete once a digit from its second character on is followed by more
 // characters and nothing but letters and digits stands after the first: a further digit
 // then starts the report.
@@ -80,9 +63,16 @@ void Form1::connectEntryFields() {
     filterFieldText(*txtPostConDate, [](char16_t c) { return (c >= u'0' && c <= u'9') || c == u'/' ? c : char16_t{}; });
     connect(txtCall, &QLineEdit::textChanged, this, [this](const QString& call) { state_.MacroCall = call.toStdString(); });
     connect(txtRSTS, &QLineEdit::textChanged, this, [this](const QString& rst) { state_.MacroRST = rst.toStdString(); });
-    new FocusInWatcher(*txtCall, [this] { txtCall_GotFocus(); });
-    new FocusInWatcher(*txtPostConTime, [this] { txtPostConTime_GotFocus(); });
-    new FocusInWatcher(*txtPostConDate, [this] { txtPostConDate_GotFocus(); });
+    addHook([this](QObject* watched, QEvent* event) {
+        if (event->type() != QEvent::FocusIn) return false;
+        if (watched == txtCall) txtCall_GotFocus();
+        if (watched == txtPostConTime) txtPostConTime_GotFocus();
+        if (watched == txtPostConDate) txtPostConDate_GotFocus();
+        return false;
+    })
+        .watch(*txtCall)
+        .watch(*txtPostConTime)
+        .watch(*txtPostConDate);
 }
 
 void Form1::Capital(int& keyAscii) {

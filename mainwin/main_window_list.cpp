@@ -13,17 +13,6 @@
 namespace topband {
 namespace {
 
-// Hands one object's events to a function, which returns true to consume them.
-class EventHook : public QObject {
-public:
-    EventHook(QObject* parent, std::function<bool(QObject*, QEvent*)> hook) : QObject(parent), hook_(std::move(hook)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override { return hook_(watched, event); }
-
-private:
-    std::function<bool(QObject*, QEvent*)> hook_;
-};
 
 }  // namespace
 
@@ -36,7 +25,7 @@ void Form1::connectList() {
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->header()->setSectionsClickable(true);
-    auto* hook = new EventHook(this, [this](QObject* watched, QEvent* event) {
+    addHook([this](QObject* watched, QEvent* event) {
         if (watched == ListView1 && event->type() == QEvent::FocusOut) {
             ListView1_LostFocus();
         } else if (watched == ListView1->viewport() && event->type() == QEvent::MouseButtonRelease) {
@@ -44,9 +33,9 @@ void Form1::connectList() {
             ListView1_MouseUp(mouse->button(), mouse->position().toPoint());
         }
         return false;
-    });
-    ListView1->installEventFilter(hook);
-    ListView1->viewport()->installEventFilter(hook);
+    })
+        .watch(*ListView1)
+        .watch(*ListView1->viewport());
 }
 
 void Form1::Listdisplay() {
