@@ -12,4 +12,13 @@ std::string pathInFolder(const Files& files, const std::string& folder, const st
     return exact;
 }
 
+std::string firstFileInFolders(const Files& files, const std::vector<std::string>& folders, const std::string& name) {
+    for (const std::string& folder : folders) {
+        if (folder.empty()) continue;
+        const std::string path = pathInFolder(files, folder, name);
+        if (files.exists(path) && !files.isDirectory(path)) return path;
+    }
+    return {};
+}
+
 }  // namespace topband

@@ -112,12 +112,7 @@ PrefixFileRows parsePrefixFile(std::string_view content) {
 }
 
 std::string findPrefixFile(const Files& files, const Folders& folders) {
-    for (const std::string* folder : {&folders.SharedFolder, &folders.DataFolder, &folders.WorkingFolder}) {
-        if (folder->empty()) continue;
-        const std::string path = pathInFolder(files, *folder, kPrefixFileName);
-        if (files.exists(path) && !files.isDirectory(path)) return path;
-    }
-    return {};
+    return firstFileInFolders(files, {folders.SharedFolder, folders.DataFolder, folders.WorkingFolder}, kPrefixFileName);
 }
 
 PrefixFileLoad loadPrefixFile(PrefixTable& table, const Files& files, const Folders& folders) {

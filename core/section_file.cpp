@@ -75,14 +75,7 @@ SectionFileRecords parseSectionFile(std::string_view content) {
 
 SectionFileLoad loadSectionFile(const Files& files, const std::vector<std::string>& folders) {
     SectionFileLoad load;
-    for (const std::string& folder : folders) {
-        if (folder.empty()) continue;
-        const std::string path = pathInFolder(files, folder, kSectionFileName);
-        if (files.exists(path) && !files.isDirectory(path)) {
-            load.path = path;
-            break;
-        }
-    }
+    load.path = firstFileInFolders(files, folders, kSectionFileName);
     if (load.path.empty()) return load;
     std::string error;
     const auto content = files.readAll(load.path, error, kMaxFileBytes);

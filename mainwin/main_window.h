@@ -101,6 +101,10 @@ public:
 private:
     void connectEntryFields();
     void passKeyOn(int keyAscii, std::uint8_t target);
+    // Passes the key on to the next field's handler; this field then sees a blank.
+    void passKeyOnTo(int& keyAscii, std::uint8_t target, void (Form1::*next)(int&));
+    // Enter commits the contact; true when it did.
+    bool commitOnEnter(int& keyAscii);
     // The forwarded key, when `target` is the field taking it; otherwise `keyAscii` unchanged.
     int forwardedKeyFor(std::uint8_t target, int keyAscii) const;
     void takeForwardedKey(QLineEdit& field, int keyAscii);

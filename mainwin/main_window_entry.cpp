@@ -88,6 +88,20 @@ void Form1::passKeyOn(int keyAscii, std::uint8_t target) {
     ForwardTarget = target;
 }
 
+void Form1::passKeyOnTo(int& keyAscii, std::uint8_t target, void (Form1::*next)(int&)) {
+    passKeyOn(keyAscii, target);
+    int forwarded = keyAscii;
+    (this->*next)(forwarded);
+    keyAscii = kBlank;
+}
+
+bool Form1::commitOnEnter(int& keyAscii) {
+    if (keyAscii != kEnter) return false;
+    keyAscii = 0;
+    Mains();
+    return true;
+}
+
 int Form1::forwardedKeyFor(std::uint8_t target, int keyAscii) const {
     if (ForwardTarget != target) return keyAscii;
     return static_cast<int>(parseInteger(ForwardedKey, 0, 0x7F).value_or(0));
@@ -169,17 +183,10 @@ void Form1::txtCall_LostFocus() {
 
 void Form1::txtRSTR_KeyPress(int& keyAscii) {
     if (keyAscii > '9') {
-        passKeyOn(keyAscii, kToSection);
-        int forwarded = keyAscii;
-        txtSec_KeyPress(forwarded);
-        keyAscii = kBlank;
+        passKeyOnTo(keyAscii, kToSection, &Form1::txtSec_KeyPress);
     }
     keyAscii = forwardedKeyFor(kToReportReceived, keyAscii);
-    if (keyAscii == kEnter) {
-        keyAscii = 0;
-        Mains();
-        return;
-    }
+    if (commitOnEnter(keyAscii)) return;
     if (keyAscii == kBlank) txtSec->setFocus();
     number(keyAscii);
     if (ForwardTarget == kToReportReceived) takeForwardedKey(*txtRSTR, keyAscii);
@@ -190,17 +197,10 @@ void Form1::txtSec_KeyPress(int& keyAscii) {
     if (txtSec->text().compare(QStringLiteral("R"), Qt::CaseInsensitive) == 0) txtCntry_Change();
     if (keyAscii == kQuote) keyAscii = 0;
     if (keyAscii > kBlank && keyAscii <= '9') {
-        passKeyOn(keyAscii, kToReportSent);
-        int forwarded = keyAscii;
-        txtRSTS_KeyPress(forwarded);
-        keyAscii = kBlank;
+        passKeyOnTo(keyAscii, kToReportSent, &Form1::txtRSTS_KeyPress);
     }
     keyAscii = forwardedKeyFor(kToSection, keyAscii);
-    if (keyAscii == kEnter) {
-        keyAscii = 0;
-        Mains();
-        return;
-    }
+    if (commitOnEnter(keyAscii)) return;
     if (keyAscii == kBlank) {
         keyAscii = 0;
         txtRSTS->setFocus();
@@ -212,17 +212,10 @@ void Form1::txtSec_KeyPress(int& keyAscii) {
 void Form1::txtRSTS_KeyPress(int& keyAscii) {
     if (keyAscii > '9') {
         Capital(keyAscii);
-        passKeyOn(keyAscii, kToCountry);
-        int forwarded = keyAscii;
-        txtCntry_KeyPress(forwarded);
-        keyAscii = kBlank;
+        passKeyOnTo(keyAscii, kToCountry, &Form1::txtCntry_KeyPress);
     }
     keyAscii = forwardedKeyFor(kToReportSent, keyAscii);
-    if (keyAscii == kEnter) {
-        keyAscii = 0;
-        Mains();
-        return;
-    }
+    if (commitOnEnter(keyAscii)) return;
     if (keyAscii == kBlank) txtCntry->setFocus();
     number(keyAscii);
     if (ForwardTarget == kToReportSent) takeForwardedKey(*txtRSTS, keyAscii);
@@ -231,11 +224,7 @@ void Form1::txtRSTS_KeyPress(int& keyAscii) {
 void Form1::txtCntry_KeyPress(int& keyAscii) {
     if (keyAscii == kQuote) keyAscii = 0;
     keyAscii = forwardedKeyFor(kToCountry, keyAscii);
-    if (keyAscii == kEnter) {
-        keyAscii = 0;
-        Mains();
-        return;
-    }
+    if (commitOnEnter(keyAscii)) return;
     if (ForwardTarget == kToCountry) {
         // A passed-on letter starts the country afresh and completes like a typed one.
         ForwardTarget = 0;
