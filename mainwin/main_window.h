@@ -105,6 +105,7 @@ private:
     void passKeyOnTo(int& keyAscii, std::uint8_t target, void (Form1::*next)(int&));
     // Enter commits the contact; true when it did.
     bool commitOnEnter(int& keyAscii);
+    void postContestKey(int& keyAscii, char separator);
     // The forwarded key, when `target` is the field taking it; otherwise `keyAscii` unchanged.
     int forwardedKeyFor(std::uint8_t target, int keyAscii) const;
     void takeForwardedKey(QLineEdit& field, int keyAscii);

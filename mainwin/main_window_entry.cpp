@@ -242,18 +242,20 @@ void Form1::txtCntry_KeyPress(int& keyAscii) {
     CompleteCountry(keyAscii);
 }
 
-void Form1::txtPostConTime_GotFocus() { txtPostConTime->selectAll(); }
-
-void Form1::txtPostConTime_KeyPress(int& keyAscii) {
+// The post-contest fields take digits and their separator; Space moves on, Enter commits.
+void Form1::postContestKey(int& keyAscii, char separator) {
     if (keyAscii == kBlank) {
         keyAscii = 0;
         focusNextChild();
-    } else if (keyAscii == kEnter) {
-        keyAscii = 0;
-        Mains();
-    } else if (keyAscii != kBackspace && keyAscii != ':' && !isDigit(keyAscii)) {
+    } else if (!commitOnEnter(keyAscii) && keyAscii != kBackspace && keyAscii != separator && !isDigit(keyAscii)) {
         keyAscii = 0;
     }
+}
+
+void Form1::txtPostConTime_GotFocus() { txtPostConTime->selectAll(); }
+
+void Form1::txtPostConTime_KeyPress(int& keyAscii) {
+    postContestKey(keyAscii, ':');
 }
 
 void Form1::txtPostConDate_GotFocus() {
@@ -266,15 +268,7 @@ void Form1::txtPostConDate_GotFocus() {
 }
 
 void Form1::txtPostConDate_KeyPress(int& keyAscii) {
-    if (keyAscii == kBlank) {
-        keyAscii = 0;
-        focusNextChild();
-    } else if (keyAscii == kEnter) {
-        keyAscii = 0;
-        Mains();
-    } else if (keyAscii != kBackspace && keyAscii != '/' && !isDigit(keyAscii)) {
-        keyAscii = 0;
-    }
+    postContestKey(keyAscii, '/');
 }
 
 void Form1::mnuPostContest_Click() {
