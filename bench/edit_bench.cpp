@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app_state.h"
+#include "state/app_state.h"
 #include "core/log_file.h"
 #include "core/recent_contacts.h"
 #include "mainwin/log_store.h"

@@ -10,7 +10,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "core/app_state.h"
+#include "state/app_state.h"
 #include "core/duplicates.h"
 #include "core/log_file.h"
 #include "core/prefix_file.h"

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app_state.h"
+#include "state/app_state.h"
 #include "core/prefix_table.h"
 #include "platform/files.h"
 

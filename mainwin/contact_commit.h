@@ -3,7 +3,7 @@
 // log in memory never holds a contact the file lacks.
 #include <string>
 
-#include "core/app_state.h"
+#include "state/app_state.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 

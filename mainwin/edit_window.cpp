@@ -4,8 +4,8 @@
 
 #include "core/hand_typed_time.h"
 #include "core/recent_contacts.h"
-#include "mainwin/field_text_filter.h"
-#include "mainwin/key_press_filter.h"
+#include "window/field_text_filter.h"
+#include "window/key_press_filter.h"
 
 namespace topband {
 namespace {

@@ -9,8 +9,8 @@
 #include <functional>
 #include <optional>
 
-#include "auxwin/designed_form.h"
-#include "core/app_state.h"
+#include "window/designed_form.h"
+#include "state/app_state.h"
 #include "platform/services.h"
 
 namespace topband {

@@ -3,7 +3,7 @@
 // automatic backup copy, erasing for a new log and whole-file rewrites.
 #include <string>
 
-#include "core/app_state.h"
+#include "state/app_state.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "auxwin/window_size_menu.h"
+#include "mainwin/window_size_menu.h"
 #include "core/file_names.h"
 #include "core/letter_case.h"
 #include "core/number_text.h"

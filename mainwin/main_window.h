@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "auxwin/designed_form.h"
-#include "core/app_state.h"
+#include "window/designed_form.h"
+#include "state/app_state.h"
 #include "core/country_display.h"
-#include "mainwin/event_hook.h"
-#include "mainwin/key_press_filter.h"
+#include "window/event_hook.h"
+#include "window/key_press_filter.h"
 #include "platform/services.h"
 
 class QAction;

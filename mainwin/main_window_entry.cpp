@@ -10,7 +10,7 @@
 #include "core/letter_case.h"
 #include "core/number_text.h"
 #include "mainwin/contact_commit.h"
-#include "mainwin/field_text_filter.h"
+#include "window/field_text_filter.h"
 #include "mainwin/main_window.h"
 
 namespace topband {

@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "core/number_text.h"
-#include "mainwin/field_text_filter.h"
-#include "mainwin/key_press_filter.h"
+#include "window/field_text_filter.h"
+#include "window/key_press_filter.h"
 #include "mainwin/shared_preferences.h"
 
 namespace topband {

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "auxwin/designed_form.h"
-#include "core/app_state.h"
+#include "window/designed_form.h"
+#include "state/app_state.h"
 #include "platform/services.h"
 
 namespace topband {

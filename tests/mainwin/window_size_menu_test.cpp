@@ -1,4 +1,4 @@
-#include "auxwin/window_size_menu.h"
+#include "mainwin/window_size_menu.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "auxwin/window_scaling.h"
+#include "window/window_scaling.h"
 #include "core/preferences.h"
 #include "platform/screen.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <ostream>
 
-#include "auxwin/window_scaling.h"
+#include "window/window_scaling.h"
 
 inline void PrintTo(const QRect& r, std::ostream* os) {
     *os << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << ", " << r.height() << ")";

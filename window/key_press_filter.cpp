@@ -1,4 +1,4 @@
-#include "mainwin/key_press_filter.h"
+#include "window/key_press_filter.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -8,8 +8,8 @@
 
 #include <memory>
 
-#include "auxwin/designed_form.h"
-#include "tests/auxwin/pixels.h"
+#include "window/designed_form.h"
+#include "tests/window/pixels.h"
 #include "tests/fakes/fake_screen.h"
 
 namespace topband {

@@ -1,4 +1,4 @@
-#include "auxwin/window_scaling.h"
+#include "window/window_scaling.h"
 
 #include <algorithm>
 #include <cmath>

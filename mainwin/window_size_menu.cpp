@@ -1,6 +1,6 @@
-#include "auxwin/window_size_menu.h"
+#include "mainwin/window_size_menu.h"
 
-#include "auxwin/window_scaling.h"
+#include "window/window_scaling.h"
 #include "core/number_text.h"
 #include "platform/ui.h"
 

@@ -1,4 +1,4 @@
-#include "auxwin/designed_form.h"
+#include "window/designed_form.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "tests/auxwin/pixels.h"
+#include "tests/window/pixels.h"
 #include "tests/fakes/fake_screen.h"
 #include "tests/fakes/fake_ui.h"
 

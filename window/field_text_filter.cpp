@@ -1,4 +1,4 @@
-#include "mainwin/field_text_filter.h"
+#include "window/field_text_filter.h"
 
 #include <QLineEdit>
 

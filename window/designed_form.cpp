@@ -1,4 +1,4 @@
-#include "auxwin/designed_form.h"
+#include "window/designed_form.h"
 
 #include <QComboBox>
 #include <QFrame>
