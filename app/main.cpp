@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
                       MessageButtons::Ok, MessageIcon::Warning);
 
     SettleUserFolders(state.folders, files, ui);
-    LoadSharedPreferences(state, files, joinPath(state.folders.SharedFolder, kSharedPreferencesFileName));
+    LoadSharedPreferences(state.shared, files, joinPath(state.folders.SharedFolder, kSharedPreferencesFileName));
 
     Form1 form(state, services);
     form.endProgram = [](int exitCode) { QCoreApplication::exit(exitCode); };

@@ -3,62 +3,34 @@
 // totals and the rates.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "core/duplicates.h"
+#include "core/folders.h"
 #include "core/log_file.h"
+#include "core/logbook.h"
 #include "core/recent_contacts.h"
 #include "core/score.h"
 #include "mainwin/contact_commit.h"
 #include "mainwin/log_store.h"
+#include "tests/support/generated_log.h"
+#include "tests/support/temp_folder.h"
 
 namespace topband {
 namespace {
 
-// Distinct calls K0AA..W9ZZZ-like, W/VE with a section in turn, every seventh one DX.
-std::vector<Contact> fullLog(const SectionTable& sections, int count) {
-    static constexpr const char* kDxCountries[] = {"England", "Japan", "Germany", "Italy", "Spain", "Brazil"};
-    std::vector<Contact> records;
-    for (int i = 0; i < count; ++i) {
-        std::string call = (i % 7 == 0 ? "G" : "K") + std::to_string(i % 10);
-        for (int n = i / 10; n > 0 || call.size() < 4; n /= 26) call += static_cast<char>('A' + n % 26);
-        const bool dx = i % 7 == 0;
-        const std::string section = dx ? "" : sections.SectionAbbr(1 + i % sections.SectionCount());
-        const std::string country = dx ? kDxCountries[i % 6] : "USA";
-        char time[16];
-        std::snprintf(time, sizeof time, "%02d:%02d:%02d", i / 3600 % 24, i / 60 % 60, i % 60);
-        records.push_back({call, "599", section, "599", country, "2026/12/05", time});
-    }
-    return records;
-}
-
-class TempWorkingFolder {
-public:
-    TempWorkingFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "topband-bench-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~TempWorkingFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
+using testing::generatedLog;
+using testing::TempFolder;
 
 void BM_CommitOnFullLog(benchmark::State& state) {
-    TempWorkingFolder folder;
+    TempFolder folder;
     RealFiles files;
-    AppState app;
-    app.folders.WorkingFolder = folder.path();
-    const std::vector<Contact> base = fullLog(app.sections, MaxContacts - 1);
-    if (!files.replaceAtomically(logPath(files, app), {})) state.SkipWithError("cannot write the log");
+    Logbook app;
+    Folders folders;
+    folders.WorkingFolder = folder.path();
+    const std::vector<Contact> base = generatedLog(app.sections, MaxContacts - 1);
+    if (!files.replaceAtomically(logPath(files, folders), {})) state.SkipWithError("cannot write the log");
     const CivilTime local{2026, 12, 5, 17, 0, 0};
     const CivilTime utc{2026, 12, 5, 22, 0, 0};
     const Contact entry{"W9NEW", "599", "WI", "599", "USA", {}, {}};
@@ -74,7 +46,7 @@ void BM_CommitOnFullLog(benchmark::State& state) {
         const LiveStamp stamp = liveStamp(local, 5, utc);
         contact.date = stamp.date;
         contact.time = stamp.time;
-        if (storeContact(app, files, contact).outcome != StoreOutcome::Stored) state.SkipWithError("not stored");
+        if (storeContact(app, folders, files, contact).outcome != StoreOutcome::Stored) state.SkipWithError("not stored");
         for (int record : shownRecordNumbers(app.log.ContactCount(), false))
             benchmark::DoNotOptimize(listColumns(record, app.log.record(record)));
         benchmark::DoNotOptimize(scoreTotals({app.log.ContactCount(), app.tallies.DXContactCount,

@@ -3,45 +3,34 @@
 // and renamed into place) and the reload that rebuilds everything derived from the log.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 #include <vector>
 
-#include "state/app_state.h"
+#include "core/folders.h"
 #include "core/log_file.h"
+#include "core/logbook.h"
 #include "core/recent_contacts.h"
 #include "mainwin/log_store.h"
 #include "platform/files.h"
+#include "tests/support/generated_log.h"
+#include "tests/support/temp_folder.h"
 
 namespace topband {
 namespace {
 
-// Calls K0AA.. in order, every fifth a DX station; the sections cycle through the table.
-std::vector<Contact> fullLog(const SectionTable& sections) {
-    std::vector<Contact> records;
-    for (int i = 0; i < MaxContacts; ++i) {
-        const std::string call = "K" + std::to_string(i % 10) + static_cast<char>('A' + i / 260 % 26) +
-                                 static_cast<char>('A' + i / 10 % 26) + std::to_string(i / 6760);
-        if (i % 5 == 0)
-            records.push_back({"G" + call, "599", "", "599", "England", "2026/12/05", "22:01:07"});
-        else
-            records.push_back({call, "599", sections.SectionAbbr(1 + i % sections.SectionCount()), "599", "USA",
-                               "2026/12/05", "22:01:07"});
-    }
-    return records;
-}
+using testing::generatedLog;
+using testing::TempFolder;
 
 void BM_EditOneRecord(benchmark::State& state) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "topband-bench-XXXXXX").string();
-    const std::string folder = ::mkdtemp(pattern.data());
+    const TempFolder folder;
     RealFiles files;
-    AppState app;
-    app.folders.WorkingFolder = folder;
-    app.log.replaceAll(fullLog(app.sections));
+    Logbook app;
+    Folders folders;
+    folders.WorkingFolder = folder.path();
+    app.log.replaceAll(generatedLog(app.sections, MaxContacts));
     app.logLoadedThisRun = true;
     std::string error;
-    if (!rewriteLogFromMemory(app, files) || !loadLogFile(app, files, error)) state.SkipWithError("no log");
+    if (!rewriteLogFromMemory(app, folders, files) || !loadLogFile(app, folders, files, error)) state.SkipWithError("no log");
     constexpr int kEdited = MaxContacts / 2;
     int flip = 0;
     for (auto _ : state) {
@@ -49,9 +38,8 @@ void BM_EditOneRecord(benchmark::State& state) {
         edited.section = app.sections.SectionAbbr(1 + (flip++ % 2));
         benchmark::DoNotOptimize(otherRecordsWithCall(app.log, kEdited, edited.call));
         app.log.replaceAll(withRecordReplaced(app.log, kEdited, std::move(edited)));
-        if (!rewriteLogFromMemory(app, files) || !loadLogFile(app, files, error)) state.SkipWithError("failed");
+        if (!rewriteLogFromMemory(app, folders, files) || !loadLogFile(app, folders, files, error)) state.SkipWithError("failed");
     }
-    std::filesystem::remove_all(folder);
 }
 
 BENCHMARK(BM_EditOneRecord)->Repetitions(10)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);

@@ -10,9 +10,9 @@
 #include <unordered_set>
 #include <vector>
 
-#include "state/app_state.h"
 #include "core/duplicates.h"
 #include "core/log_file.h"
+#include "core/logbook.h"
 #include "core/prefix_file.h"
 #include "core/prefix_lookup.h"
 #include "core/score.h"
@@ -183,7 +183,7 @@ void BM_LoadLog(benchmark::State& state) {
     const Fixture& f = fixture();
     for (auto _ : state) {
         state.PauseTiming();
-        AppState app;
+        Logbook app;
         state.ResumeTiming();
         std::string error;
         auto records = parseLog(f.logText, error);

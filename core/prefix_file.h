@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "state/app_state.h"
+#include "core/folders.h"
 #include "core/prefix_table.h"
 #include "platform/files.h"
 

@@ -25,25 +25,25 @@ LiveStamp liveStamp(const CivilTime& local, float utcOffset, const CivilTime& sy
     return {date, time, std::llabs(utcSeconds - secondsOf(systemUtc)) > kClockTolerance};
 }
 
-StoreResult storeContact(AppState& state, Files& files, const Contact& contact) {
+StoreResult storeContact(Logbook& logbook, const Folders& folders, Files& files, const Contact& contact) {
     StoreResult result;
-    if (state.log.full()) {
+    if (logbook.log.full()) {
         result.outcome = StoreOutcome::LogFull;
         return result;
     }
-    if (auto appended = appendToLog(files, logPath(files, state), contact); !appended) {
+    if (auto appended = appendToLog(files, logPath(files, folders), contact); !appended) {
         result.outcome = StoreOutcome::AppendFailed;
         result.error = appended.error;
         return result;
     }
-    const bool newCountry = state.workedCountries.isNew(contact.country, contact.section);
-    state.log.add(contact);
+    const bool newCountry = logbook.workedCountries.isNew(contact.country, contact.section);
+    logbook.log.add(contact);
     if (newCountry)
-        result.countryAdded = state.workedCountries.add(contact.country) == WorkedCountries::AddResult::Added;
+        result.countryAdded = logbook.workedCountries.add(contact.country) == WorkedCountries::AddResult::Added;
     if (!contact.section.empty())
-        result.sectionNewlyWorked = state.sections.markWorked(contact.section);
+        result.sectionNewlyWorked = logbook.sections.markWorked(contact.section);
     else if (isDxContact(contact))
-        ++state.tallies.DXContactCount;
+        ++logbook.tallies.DXContactCount;
     return result;
 }
 

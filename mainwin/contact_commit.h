@@ -3,7 +3,8 @@
 // log in memory never holds a contact the file lacks.
 #include <string>
 
-#include "state/app_state.h"
+#include "core/folders.h"
+#include "core/logbook.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 
@@ -30,6 +31,6 @@ struct StoreResult {
 // Appends the contact to the log file and, only when that succeeded, stores it as the next
 // record and raises the tallies: a new DX country, the section worked, or the DX count.
 // A full worked-country list leaves the country uncounted; the contact is stored all the same.
-StoreResult storeContact(AppState& state, Files& files, const Contact& contact);
+StoreResult storeContact(Logbook& logbook, const Folders& folders, Files& files, const Contact& contact);
 
 }  // namespace topband

@@ -80,7 +80,7 @@ void frmEditCon::layOut() {
 
 void frmEditCon::Form_Load() {
     ResizeForm(form_, services_.screen, services_.ui);
-    const Contact& c = state_.log.record(recordNumber_);
+    const Contact& c = state_.logbook.log.record(recordNumber_);
     txtEditNum.setText(qs(c.reportSent));
     txtEditPre.setText(qs(c.country));
     txtEditCall.setText(qs(c.call));
@@ -168,7 +168,7 @@ std::optional<std::string> frmEditCon::storedDate() const { return storedDateFro
 
 std::optional<std::string> frmEditCon::storedTime() const {
     // A contact keeps the precision it was logged with: seconds live, minutes after the contest.
-    const bool withSeconds = state_.log.record(recordNumber_).time.size() > 5;
+    const bool withSeconds = state_.logbook.log.record(recordNumber_).time.size() > 5;
     return storedTimeFromTyped(text(txtEditTime), withSeconds);
 }
 
@@ -190,11 +190,11 @@ bool frmEditCon::timeAccepted() {
 
 void frmEditCon::cmdDone_Click() {
     if (!timeAccepted() || !dateAccepted()) return;
-    const int duplicates = otherRecordsWithCall(state_.log, recordNumber_, text(txtEditCall));
+    const int duplicates = otherRecordsWithCall(state_.logbook.log, recordNumber_, text(txtEditCall));
     for (int i = 0; i < duplicates; ++i) services_.ui.beep();
     Label1.setVisible(duplicates > 0);
     if (duplicates > 0) cmdDeleteDupe.show();
-    const bool sectionInvalid = state_.sections.CheckSection(text(txtEditSec), text(txtEditPre)).invalid;
+    const bool sectionInvalid = state_.logbook.sections.CheckSection(text(txtEditSec), text(txtEditPre)).invalid;
     Label2.setVisible(sectionInvalid);
     if (sectionInvalid) services_.ui.beep();
     if (duplicates > 0 || sectionInvalid) return;

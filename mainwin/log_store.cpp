@@ -9,8 +9,8 @@
 namespace topband {
 namespace {
 
-std::string backupFolder(const Files& files, const AppState& state) {
-    return pathInFolder(files, state.folders.DataFolder, "BACKUP");
+std::string backupFolder(const Files& files, const Folders& folders) {
+    return pathInFolder(files, folders.DataFolder, "BACKUP");
 }
 
 std::string backupName(const CivilTime& t) {
@@ -21,12 +21,12 @@ std::string backupName(const CivilTime& t) {
 
 }  // namespace
 
-std::string logPath(const Files& files, const AppState& state) {
-    return pathInFolder(files, state.folders.WorkingFolder, kLogFileName);
+std::string logPath(const Files& files, const Folders& folders) {
+    return pathInFolder(files, folders.WorkingFolder, kLogFileName);
 }
 
-bool loadLogFile(AppState& state, Files& files, std::string& error) {
-    const std::string path = logPath(files, state);
+bool loadLogFile(Logbook& logbook, const Folders& folders, Files& files, std::string& error) {
+    const std::string path = logPath(files, folders);
     std::vector<Contact> records;
     if (files.exists(path)) {
         const auto content = files.readAll(path, error);
@@ -35,48 +35,48 @@ bool loadLogFile(AppState& state, Files& files, std::string& error) {
         if (!parsed) return false;
         records = std::move(*parsed);
     }
-    state.log.replaceAll(std::move(records));
-    state.logLoadedThisRun = true;
-    rebuildTallies(state);
-    if (state.backupBaseline == 0) state.backupBaseline = state.log.ContactCount();
+    logbook.log.replaceAll(std::move(records));
+    logbook.logLoadedThisRun = true;
+    rebuildTallies(logbook);
+    if (logbook.backupBaseline == 0) logbook.backupBaseline = logbook.log.ContactCount();
     return true;
 }
 
-void rebuildTallies(AppState& state) {
-    state.tallies = {};
-    for (const Contact& c : state.log.records())
-        if (isDxContact(c)) ++state.tallies.DXContactCount;
-    state.sections.rebuild(state.log.records());
-    state.workedCountries.rebuild(state.log.records());
+void rebuildTallies(Logbook& logbook) {
+    logbook.tallies = {};
+    for (const Contact& c : logbook.log.records())
+        if (isDxContact(c)) ++logbook.tallies.DXContactCount;
+    logbook.sections.rebuild(logbook.log.records());
+    logbook.workedCountries.rebuild(logbook.log.records());
 }
 
-IoResult copyLogToBackup(const AppState& state, Files& files, const Clock& clock) {
-    const std::string folder = backupFolder(files, state);
+IoResult copyLogToBackup(const Folders& folders, Files& files, const Clock& clock) {
+    const std::string folder = backupFolder(files, folders);
     if (!files.isDirectory(folder))
         if (auto made = files.createDirectory(folder); !made) return made;
-    return files.copyFile(logPath(files, state), joinPath(folder, backupName(clock.localNow())));
+    return files.copyFile(logPath(files, folders), joinPath(folder, backupName(clock.localNow())));
 }
 
-void Backup(const AppState& state, Files& files, const Clock& clock) {
-    const int count = state.log.ContactCount();
-    if (count == state.backupBaseline || count <= 0) return;
-    (void)copyLogToBackup(state, files, clock);
+void Backup(const Logbook& logbook, const Folders& folders, Files& files, const Clock& clock) {
+    const int count = logbook.log.ContactCount();
+    if (count == logbook.backupBaseline || count <= 0) return;
+    (void)copyLogToBackup(folders, files, clock);
 }
 
-IoResult eraseLog(AppState& state, Files& files, const Clock& clock) {
-    const std::string path = logPath(files, state);
+IoResult eraseLog(Logbook& logbook, const Folders& folders, Files& files, const Clock& clock) {
+    const std::string path = logPath(files, folders);
     const auto last = files.lastByte(path);
-    if (last || state.log.ContactCount() > 0)
-        if (auto copied = copyLogToBackup(state, files, clock); !copied) return copied;
+    if (last || logbook.log.ContactCount() > 0)
+        if (auto copied = copyLogToBackup(folders, files, clock); !copied) return copied;
     if (auto emptied = files.replaceAtomically(path, {}); !emptied) return emptied;
-    state.log.clear();
+    logbook.log.clear();
     return {};
 }
 
-IoResult rewriteLogFromMemory(const AppState& state, Files& files) {
-    if (!state.logLoadedThisRun)
+IoResult rewriteLogFromMemory(const Logbook& logbook, const Folders& folders, Files& files) {
+    if (!logbook.logLoadedThisRun)
         return IoResult::failure("The log file has not been loaded in this run, so it is not rewritten");
-    return rewriteLog(files, logPath(files, state), state.log.records());
+    return rewriteLog(files, logPath(files, folders), logbook.log.records());
 }
 
 }  // namespace topband

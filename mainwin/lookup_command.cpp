@@ -31,28 +31,30 @@ Preferences readOwnStation(const Files& files, const std::string& folder, std::o
 }  // namespace
 
 int runLookup(const std::vector<std::string>& calls, Files& files, std::ostream& out, std::ostream& errors) {
-    AppState state;
-    state.folders.WorkingFolder = files.currentFolder();
+    Folders folders;
+    folders.WorkingFolder = files.currentFolder();
     const std::string base = joinPath(files.documentsFolder(), kUserBaseFolder);
-    state.folders.SharedFolder = joinPath(base, kSharedSubfolder);
-    state.folders.DataFolder = joinPath(base, kDataSubfolder);
-    state.prefs = readOwnStation(files, state.folders.WorkingFolder, errors);
+    folders.SharedFolder = joinPath(base, kSharedSubfolder);
+    folders.DataFolder = joinPath(base, kDataSubfolder);
+    const Preferences prefs = readOwnStation(files, folders.WorkingFolder, errors);
 
-    const PrefixFileLoad prefixes = loadPrefixFile(state.prefixes, files, state.folders);
+    PrefixTable prefixTable;
+    const PrefixFileLoad prefixes = loadPrefixFile(prefixTable, files, folders);
     if (!prefixes.error.empty()) errors << "topband: " << prefixes.error << "\n";
-    if (state.prefixes.PrefixCount() == 0) {
+    if (prefixTable.PrefixCount() == 0) {
         errors << "topband: no prefix table found in the working folder or the per-user folders\n";
         return 1;
     }
+    Logbook logbook;
     std::string logError;
-    if (!loadLogFile(state, files, logError)) {
-        errors << "topband: " << logPath(files, state) << ": " << logError << "\n";
+    if (!loadLogFile(logbook, folders, files, logError)) {
+        errors << "topband: " << logPath(files, folders) << ": " << logError << "\n";
         return 1;
     }
     for (const std::string& argument : calls) {
         const std::string call = upperCased(argument);
-        const CountryFields fields = countryFieldsFor(state.prefixes, state.prefs, call, {});
-        const bool dupe = findDuplicate(state.log, call).has_value();
+        const CountryFields fields = countryFieldsFor(prefixTable, prefs, call, {});
+        const bool dupe = findDuplicate(logbook.log, call).has_value();
         out << call << '\t' << fields.country << '\t' << fields.continent << '\t' << trimmed(fields.bearing) << '\t'
             << trimmed(fields.miles) << '\t' << (dupe ? "DUPE" : "") << '\n';
     }

@@ -64,14 +64,14 @@ std::string Form1::workingFile(const char* name) const {
 }
 
 bool Form1::Form_Load() {
-    state_.mode = "CW";
+    state_.logbook.mode = "CW";
     Label3->hide();
     layout_->applyMainWindowLoadScaling(services_.screen);
     FitCountryList();
     lblDialog->setText(QStringLiteral("Ready to begin!"));
     createListColumns();
     fillSectionTable();
-    state_.PartialDupesOn = true;
+    state_.entry.PartialDupesOn = true;
     readPreferences();
     CheckUtcOffset();
     if (state_.prefs.FormSizePercent < 100) PercentResize();
@@ -138,7 +138,7 @@ void Form1::loadPrefixTable() {
 
 void Form1::mnuopen2() {
     std::string error;
-    if (!loadLogFile(state_, services_.files, error)) {
+    if (!loadLogFile(state_.logbook, state_.folders, services_.files, error)) {
         services_.ui.messageBox("File Error", kFileErrorText, MessageButtons::Ok, MessageIcon::Critical);
         endAtOnce(1);
         return;
@@ -157,7 +157,7 @@ void Form1::NewLog() {
         "Are you sure that you want to start a new log file?  This function will ERASE the existing log file!\r\n\r\n"
         "To verify that you want to start a new log file, please type: YES");
     if (answer && upperCased(*answer) == "YES") {
-        if (auto erased = eraseLog(state_, services_.files, services_.clock); !erased)
+        if (auto erased = eraseLog(state_.logbook, state_.folders, services_.files, services_.clock); !erased)
             services_.ui.messageBox("Error Starting New Log",
                                     erased.error + "  The log was not erased: no backup copy could be made.",
                                     MessageButtons::Ok, MessageIcon::Critical);
@@ -201,7 +201,7 @@ void Form1::endAtOnce(int exitCode) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (!endingAtOnce_) Backup(state_, services_.files, services_.clock);
+    if (!endingAtOnce_) Backup(state_.logbook, state_.folders, services_.files, services_.clock);
     event->accept();
 }
 
@@ -233,16 +233,16 @@ void Form1::mnuTaskbar_Click() {
 void Form1::Timer1_Timer() { TimeStats(); }
 
 void Form1::TimeStats() {
-    const auto rates = contactRates(state_.log, services_.clock.localNow(), state_.prefs.UtcOffset);
+    const auto rates = contactRates(state_.logbook.log, services_.clock.localNow(), state_.prefs.UtcOffset);
     if (!rates) return;
     lblAQSO20->setText(QString::number(rates->lblAQSO20));
     lblAQSO60->setText(QString::number(rates->lblAQSO60));
 }
 
 void Form1::Labeldisplay() {
-    const ScoreTotals totals = scoreTotals({state_.log.ContactCount(), state_.tallies.DXContactCount,
-                                            state_.sections.SectionsWorked(),
-                                            state_.workedCountries.WorkedCountryCount()});
+    const ScoreTotals totals = scoreTotals({state_.logbook.log.ContactCount(), state_.logbook.tallies.DXContactCount,
+                                            state_.logbook.sections.SectionsWorked(),
+                                            state_.logbook.workedCountries.WorkedCountryCount()});
     const std::pair<QLabel*, std::optional<std::int32_t>> values[] = {
         {lblTotCon, totals.lblTotCon}, {lblsectogo, totals.lblsectogo},
         {lblTotSec, totals.lblTotSec}, {lblTotScore, totals.lblTotScore}};
@@ -250,9 +250,9 @@ void Form1::Labeldisplay() {
         if (!value) return;  // an overflow stops the panel there
         label->setText(QString::number(*value));
     }
-    Label15->setText(q(sectionsWorkedText(state_.sections.SectionsWorked())));
+    Label15->setText(q(sectionsWorkedText(state_.logbook.sections.SectionsWorked())));
     lblSectionsToGo->setText(
-        q("Sections to go: " + formatInteger(state_.sections.SectionCount() - state_.sections.SectionsWorked())));
+        q("Sections to go: " + formatInteger(state_.logbook.sections.SectionCount() - state_.logbook.sections.SectionsWorked())));
 }
 
 void Form1::Timer2_Timer() {

@@ -48,7 +48,7 @@ void Form1::HDCalc(float latitude, float longitude) {
 }
 
 void Form1::txtCntry_Change() {
-    Label3->setVisible(state_.workedCountries.isNew(text(txtCntry), text(txtSec)));
+    Label3->setVisible(state_.logbook.workedCountries.isNew(text(txtCntry), text(txtSec)));
 }
 
 // Completes a typed country name from the prefix table, the completed rest selected.
@@ -78,9 +78,9 @@ void Form1::CompleteCountry(int& keyAscii) {
 
 void Form1::refillCountryList() {
     List1->clear();
-    for (const std::string& country : state_.workedCountries.entries()) List1->addItem(q(country));
+    for (const std::string& country : state_.logbook.workedCountries.entries()) List1->addItem(q(country));
     // The count is never negative, so two blanks stand before it.
-    lblStation[5]->setText(q("DX  " + formatInteger(state_.workedCountries.WorkedCountryCount())));
+    lblStation[5]->setText(q("DX  " + formatInteger(state_.logbook.workedCountries.WorkedCountryCount())));
 }
 
 }  // namespace topband

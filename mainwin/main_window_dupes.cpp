@@ -39,7 +39,7 @@ double Form1::lblDupeFontPoints(double perDesignWidth) const {
 
 void Form1::PartialDupeScan(int keyAscii) {
     const PartialDupeResult result =
-        partialDupeScan(state_.log, txtCall->text().toStdString(), keyAscii, state_.PartialDupesOn);
+        partialDupeScan(state_.logbook.log, txtCall->text().toStdString(), keyAscii, state_.entry.PartialDupesOn);
     showDialogAlarm(false);
     showPartialList(result.list);
     lblDialog->setText(QString::fromStdString(result.message));
@@ -57,15 +57,15 @@ void Form1::showPartialList(const std::string& list) {
 }
 
 void Form1::dupcheck() {
-    state_.DupeFlag = false;
-    const auto duplicate = findDuplicate(state_.log, txtCall->text().toStdString());
+    state_.entry.DupeFlag = false;
+    const auto duplicate = findDuplicate(state_.logbook.log, txtCall->text().toStdString());
     if (!duplicate) return;
     lblDialog->setText(QString::fromStdString(duplicate->message));
     showDialogAlarm(true);
     showPartialList({});
     services_.ui.beep();
-    state_.DupeFlag = true;
-    state_.DupeTime = services_.clock.localNow();
+    state_.entry.DupeFlag = true;
+    state_.entry.DupeTime = services_.clock.localNow();
     txtCall->setFocus();
     for (QLineEdit* field : {txtRSTS, txtCntry, txtCall, txtRSTR, txtSec}) field->clear();
     for (QLabel* label : {Label19, Label22, Label23}) label->clear();
@@ -78,9 +78,9 @@ void Form1::WaitAfterDupe(int keyAscii) {
 }
 
 void Form1::releaseHeldKeys() {
-    if (!dupeHoldOver(state_.DupeTime, services_.clock.localNow())) return;
+    if (!dupeHoldOver(state_.entry.DupeTime, services_.clock.localNow())) return;
     holdTimer_->stop();
-    state_.DupeFlag = false;
+    state_.entry.DupeFlag = false;
     const std::vector<int> keys = std::exchange(heldKeys_, {});
     for (int key : keys) {
         QKeyEvent event = keyEventFor(key);
@@ -90,8 +90,8 @@ void Form1::releaseHeldKeys() {
 
 void Form1::cmdDup_Click() {
     showPartialList({});
-    state_.PartialDupesOn = !state_.PartialDupesOn;
-    cmdDup->setText(state_.PartialDupesOn ? QStringLiteral("On") : QStringLiteral("Off"));
+    state_.entry.PartialDupesOn = !state_.entry.PartialDupesOn;
+    cmdDup->setText(state_.entry.PartialDupesOn ? QStringLiteral("On") : QStringLiteral("Off"));
     txtCall->setFocus();
 }
 

@@ -61,8 +61,8 @@ void Form1::connectEntryFields() {
     for (QLineEdit* field : {txtRSTR, txtSec, txtRSTS, txtCntry}) filterFieldText(*field, quotedFieldCharacter);
     filterFieldText(*txtPostConTime, [](char16_t c) { return (c >= u'0' && c <= u'9') || c == u':' ? c : char16_t{}; });
     filterFieldText(*txtPostConDate, [](char16_t c) { return (c >= u'0' && c <= u'9') || c == u'/' ? c : char16_t{}; });
-    connect(txtCall, &QLineEdit::textChanged, this, [this](const QString& call) { state_.MacroCall = call.toStdString(); });
-    connect(txtRSTS, &QLineEdit::textChanged, this, [this](const QString& rst) { state_.MacroRST = rst.toStdString(); });
+    connect(txtCall, &QLineEdit::textChanged, this, [this](const QString& call) { state_.entry.MacroCall = call.toStdString(); });
+    connect(txtRSTS, &QLineEdit::textChanged, this, [this](const QString& rst) { state_.entry.MacroRST = rst.toStdString(); });
     addHook([this](QObject* watched, QEvent* event) {
         if (event->type() != QEvent::FocusIn) return false;
         if (watched == txtCall) txtCall_GotFocus();
@@ -122,7 +122,7 @@ void Form1::txtCall_GotFocus() {
 }
 
 void Form1::txtCall_KeyPress(int& keyAscii) {
-    if (state_.DupeFlag) {
+    if (state_.entry.DupeFlag) {
         // Held, not dropped: replayed in order once three seconds have passed.
         WaitAfterDupe(keyAscii);
         keyAscii = 0;
@@ -148,7 +148,7 @@ void Form1::txtCall_KeyPress(int& keyAscii) {
         passKeyOn(digit, kToReportReceived);
         txtRSTR->setFocus();
         // Leaving the call ran the full check; a duplicate has emptied the entry.
-        if (state_.DupeFlag) {
+        if (state_.entry.DupeFlag) {
             ForwardTarget = 0;
             return;
         }
@@ -173,7 +173,7 @@ void Form1::txtCall_KeyPress(int& keyAscii) {
 void Form1::txtCall_LostFocus() {
     if (txtCall->text().isEmpty()) return;
     dupcheck();
-    if (state_.DupeFlag) return;  // the entry has been emptied and must stay so
+    if (state_.entry.DupeFlag) return;  // the entry has been emptied and must stay so
     for (QLineEdit* report : {txtRSTR, txtRSTS}) {
         if (!report->text().isEmpty()) continue;
         report->setText(QString::fromLatin1(kDefaultReport));
@@ -326,7 +326,7 @@ void Form1::Mains() {
     frmcmp();
     InvalidSectionFlag = !CheckSection();
     dupcheck();
-    if (!MissingFieldFlag && !state_.DupeFlag && !InvalidSectionFlag && !storeEntry()) return;
+    if (!MissingFieldFlag && !state_.entry.DupeFlag && !InvalidSectionFlag && !storeEntry()) return;
     if (!InvalidSectionFlag && !MissingFieldFlag) {
         emptyEntry();
         txtCall->setFocus();
@@ -341,7 +341,7 @@ bool Form1::storeEntry() {
     const bool typedTime = postContestMode();
     contact.date = typedTime ? text(txtPostConDate) : stamp.date;
     contact.time = typedTime ? text(txtPostConTime) : stamp.time;
-    const StoreResult stored = storeContact(state_, services_.files, contact);
+    const StoreResult stored = storeContact(state_.logbook, state_.folders, services_.files, contact);
     if (stored.outcome == StoreOutcome::LogFull) {
         services_.ui.beep();
         lblDialog->setText(QStringLiteral("Log full: %1 contacts! This contact was not stored.").arg(MaxContacts));

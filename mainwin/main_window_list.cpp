@@ -40,9 +40,9 @@ void Form1::connectList() {
 
 void Form1::Listdisplay() {
     ListView1->clear();
-    for (const int number : shownRecordNumbers(state_.log.ContactCount(), ListAll)) {
+    for (const int number : shownRecordNumbers(state_.logbook.log.ContactCount(), ListAll)) {
         QStringList columns;
-        for (const std::string& column : listColumns(number, state_.log.record(number)))
+        for (const std::string& column : listColumns(number, state_.logbook.log.record(number)))
             columns << QString::fromStdString(column);
         ListView1->addTopLevelItem(new QTreeWidgetItem(columns));
     }
@@ -76,7 +76,7 @@ void Form1::ListView1_MouseUp(Qt::MouseButton button, const QPoint& position) {
 std::optional<int> Form1::selectedRecord() const {
     const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
     if (selected.size() != 1) return std::nullopt;
-    const auto number = parseInteger(selected.front()->text(0).toStdString(), 1, state_.log.ContactCount());
+    const auto number = parseInteger(selected.front()->text(0).toStdString(), 1, state_.logbook.log.ContactCount());
     if (!number) return std::nullopt;
     return static_cast<int>(*number);
 }
@@ -98,7 +98,7 @@ void Form1::cmdEdit_Click() {
     Listdisplay();
     showListButtons(false);
     // Written and reloaded even when nothing changed, so the window always shows the file.
-    storeLog(edited ? withRecordReplaced(state_.log, *number, std::move(*edited)) : state_.log.records());
+    storeLog(edited ? withRecordReplaced(state_.logbook.log, *number, std::move(*edited)) : state_.logbook.log.records());
 }
 
 void Form1::cmdDelete_Click() {
@@ -113,16 +113,16 @@ void Form1::deleteRecord(int recordNumber) {
         services_.ui.messageBox("Are you sure?", "Are you sure?", MessageButtons::YesNo, MessageIcon::Question);
     showListButtons(false);
     if (answer == MessageAnswer::No) return;
-    storeLog(withRecordRemoved(state_.log, recordNumber));
+    storeLog(withRecordRemoved(state_.logbook.log, recordNumber));
 }
 
 void Form1::storeLog(std::vector<Contact> records) {
     // The file is written from the changed records; only once that worked does the log in
     // memory keep them, so a failed write changes neither.
-    std::vector<Contact> before = state_.log.records();
-    state_.log.replaceAll(std::move(records));
-    if (auto written = rewriteLogFromMemory(state_, services_.files); !written) {
-        state_.log.replaceAll(std::move(before));
+    std::vector<Contact> before = state_.logbook.log.records();
+    state_.logbook.log.replaceAll(std::move(records));
+    if (auto written = rewriteLogFromMemory(state_.logbook, state_.folders, services_.files); !written) {
+        state_.logbook.log.replaceAll(std::move(before));
         services_.ui.messageBox("Error Saving Log",
                                 written.error + "  The log file and the contacts are unchanged.",
                                 MessageButtons::Ok, MessageIcon::Critical);

@@ -33,17 +33,17 @@ void Form1::fillSectionTable() {
     if (!load.error.empty())
         services_.ui.messageBox("Section File Error", load.error + "  The built-in section table is used.",
                                 MessageButtons::Ok, MessageIcon::Warning);
-    state_.sections = std::move(load.table);
+    state_.logbook.sections = std::move(load.table);
     createSectionLabels();
 }
 
 void Form1::createSectionLabels() {
     for (QLabel* old : Label10) delete old;
     for (QLabel* old : sectionHeadings) delete old;
-    Label10.assign(static_cast<std::size_t>(state_.sections.SectionCount()) + 1, nullptr);
+    Label10.assign(static_cast<std::size_t>(state_.logbook.sections.SectionCount()) + 1, nullptr);
     sectionHeadings.clear();
 
-    const SectionGrid grid = layOutSectionGrid(state_.sections.groups(), kGridRows);
+    const SectionGrid grid = layOutSectionGrid(state_.logbook.sections.groups(), kGridRows);
     const double cellWidth = kGridWidth / std::max(grid.columns, 1);
     const double cellHeight = kGridHeight / kGridRows;
     for (const SectionGridCell& cell : grid.cells) {
@@ -54,8 +54,8 @@ void Form1::createSectionLabels() {
             label->setStyleSheet(QStringLiteral("color: white; background-color: #000080;"));
             sectionHeadings.push_back(label);
         } else {
-            label->setText(QString::fromStdString(state_.sections.SectionAbbr(cell.sectionIndex)));
-            label->setToolTip(QString::fromStdString(state_.sections.SectionName(cell.sectionIndex)));
+            label->setText(QString::fromStdString(state_.logbook.sections.SectionAbbr(cell.sectionIndex)));
+            label->setToolTip(QString::fromStdString(state_.logbook.sections.SectionName(cell.sectionIndex)));
             label->setMouseTracking(true);
             label->installEventFilter(this);
             Label10[static_cast<std::size_t>(cell.sectionIndex)] = label;
@@ -74,7 +74,7 @@ void Form1::paintSections() {
     const QString unworked = cssColour(state_.prefs.UnworkedColor);
     for (int i = 1; i < static_cast<int>(Label10.size()); ++i) {
         // Worked sections must stand out from a metre away: their colour, and bold.
-        const bool isWorked = state_.sections.isWorked(i);
+        const bool isWorked = state_.logbook.sections.isWorked(i);
         Label10[static_cast<std::size_t>(i)]->setStyleSheet(
             QStringLiteral("background-color: #C0C0C0; color: %1; font-weight: %2;")
                 .arg(isWorked ? worked : unworked, isWorked ? QStringLiteral("bold") : QStringLiteral("normal")));
@@ -83,7 +83,7 @@ void Form1::paintSections() {
 
 bool Form1::CheckSection() {
     const SectionVerdict verdict =
-        state_.sections.CheckSection(txtSec->text().toStdString(), txtCntry->text().toStdString());
+        state_.logbook.sections.CheckSection(txtSec->text().toStdString(), txtCntry->text().toStdString());
     if (verdict.invalid) {
         services_.ui.beep();
         lblDialog->setText(QString::fromStdString(verdict.message));
@@ -92,7 +92,7 @@ bool Form1::CheckSection() {
 }
 
 void Form1::MarkSectionWorked() {
-    if (state_.sections.markWorked(txtSec->text().toStdString())) paintSections();
+    if (state_.logbook.sections.markWorked(txtSec->text().toStdString())) paintSections();
 }
 
 void Form1::Label10_Click(int index) { txtSec->setText(Label10[static_cast<std::size_t>(index)]->text()); }
@@ -102,7 +102,7 @@ void Form1::Label10_MouseMove(int index) {
     QFont font = lblDupe->font();
     font.setPointSizeF(std::max(1.0, screenWidth * 8 / 9600 * state_.prefs.FormSizePercent / 100));
     lblDupe->setFont(font);
-    lblDupe->setText(QString::fromStdString(state_.sections.hoverText(index, state_.log.records())));
+    lblDupe->setText(QString::fromStdString(state_.logbook.sections.hoverText(index, state_.logbook.log.records())));
 }
 
 void Form1::Form_MouseMove() { lblDupe->clear(); }

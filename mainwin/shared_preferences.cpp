@@ -18,33 +18,33 @@ std::string withoutFinalLineEnd(std::string content) {
 
 }  // namespace
 
-IoResult LoadSharedPreferences(AppState& state, const Files& files, const std::string& path) {
-    state.SharedPrefsText = kSharedPreferencesDeclaration;
-    state.SharedPrefsPath.clear();
+IoResult LoadSharedPreferences(SharedPreferencesFile& shared, const Files& files, const std::string& path) {
+    shared.SharedPrefsText = kSharedPreferencesDeclaration;
+    shared.SharedPrefsPath.clear();
     if (!files.exists(path)) {
-        state.SharedPrefsPath = path;
+        shared.SharedPrefsPath = path;
         return {};
     }
     std::string error;
     const auto content = files.readAll(path, error, 1u << 20);
     if (!content) return IoResult::failure(error);
-    state.SharedPrefsPath = path;
-    if (!content->empty()) state.SharedPrefsText = withoutFinalLineEnd(*content);
+    shared.SharedPrefsPath = path;
+    if (!content->empty()) shared.SharedPrefsText = withoutFinalLineEnd(*content);
     return {};
 }
 
-IoResult SaveSharedPreferences(AppState& state, Files& files, const std::string& path) {
-    state.SharedPrefsPath = path;
+IoResult SaveSharedPreferences(SharedPreferencesFile& shared, Files& files, const std::string& path) {
+    shared.SharedPrefsPath = path;
     if (path.empty()) return IoResult::failure("The shared preferences file could not be read, so it is not replaced");
-    return files.replaceAtomically(path, state.SharedPrefsText + std::string(kLineEnd));
+    return files.replaceAtomically(path, shared.SharedPrefsText + std::string(kLineEnd));
 }
 
-IoResult SetSharedPreference(AppState& state, Files& files, std::string_view key, std::string_view value,
+IoResult SetSharedPreference(SharedPreferencesFile& shared, Files& files, std::string_view key, std::string_view value,
                              bool saveNow) {
     const std::string upper = upperCased(key);
     const std::string opening = "<" + upper + ">";
     const std::string closing = "</" + upper + ">";
-    std::string& text = state.SharedPrefsText;
+    std::string& text = shared.SharedPrefsText;
     const std::size_t found = text.find(opening);
     if (found == std::string::npos) {
         text.append(kLineEnd).append(opening).append(value).append(closing);
@@ -59,7 +59,7 @@ IoResult SetSharedPreference(AppState& state, Files& files, std::string_view key
         text.replace(valueStart, valueEnd - valueStart, value);
     }
     if (!saveNow) return {};
-    return SaveSharedPreferences(state, files, state.SharedPrefsPath);
+    return SaveSharedPreferences(shared, files, shared.SharedPrefsPath);
 }
 
 }  // namespace topband

@@ -170,9 +170,9 @@ void frmStationID::Command1_Click() {
     };
     IoResult saved;
     for (const auto& [key, field] : shared)
-        saved = SetSharedPreference(state_, services_.files, key, field->text().toStdString(), field == &Text4);
+        saved = SetSharedPreference(state_.shared, services_.files, key, field->text().toStdString(), field == &Text4);
     if (!saved) {
-        const std::string& path = state_.SharedPrefsPath;
+        const std::string& path = state_.shared.SharedPrefsPath;
         services_.ui.messageBox("Shared Preferences Error", path.empty() ? saved.error : saved.error + "  " + path);
     }
     accept();

@@ -3,7 +3,7 @@
 // (files other programs may read too) and "Velmor" (this program's own data) inside it.
 #include <string>
 
-#include "state/app_state.h"
+#include "core/folders.h"
 #include "platform/files.h"
 #include "platform/ui.h"
 

@@ -22,103 +22,104 @@ const Contact kNoCountry{"XX9XX", "599", "", "599", "", "2026/12/05", "22:04:00"
 class LogStoreTest : public ::testing::Test {
 protected:
     LogStoreTest() {
-        state.folders = {work.path(), work.path() + "/Shared", work.path() + "/Velmor"};
-        std::filesystem::create_directories(state.folders.DataFolder);
+        folders = {work.path(), work.path() + "/Shared", work.path() + "/Velmor"};
+        std::filesystem::create_directories(folders.DataFolder);
         clock.local = {2024, 12, 6, 22, 1, 30};
     }
     TempFolder work;
     FailingFiles files;
     FakeClock clock;
-    AppState state;
+    Folders folders;
+    Logbook logbook;
     std::string error;
 };
 
 TEST_F(LogStoreTest, MissingLogLoadsEmptyAndIsNotCreated) {
-    ASSERT_TRUE(loadLogFile(state, files, error)) << error;
-    EXPECT_EQ(state.log.ContactCount(), 0);
+    ASSERT_TRUE(loadLogFile(logbook, folders, files, error)) << error;
+    EXPECT_EQ(logbook.log.ContactCount(), 0);
     EXPECT_FALSE(work.exists("Log.txt"));
-    EXPECT_TRUE(state.logLoadedThisRun);
+    EXPECT_TRUE(logbook.logLoadedThisRun);
 }
 
 TEST_F(LogStoreTest, LoadCountsDxContactsOnlyWithACountry) {
     work.write("Log.txt", line(kCt) + line(kDx) + line(kNoCountry) + line(kDx));
-    ASSERT_TRUE(loadLogFile(state, files, error)) << error;
-    EXPECT_EQ(state.log.ContactCount(), 4);
-    EXPECT_EQ(state.log.record(2), kDx);
-    EXPECT_EQ(state.tallies.DXContactCount, 2);
-    EXPECT_EQ(state.backupBaseline, 4);
+    ASSERT_TRUE(loadLogFile(logbook, folders, files, error)) << error;
+    EXPECT_EQ(logbook.log.ContactCount(), 4);
+    EXPECT_EQ(logbook.log.record(2), kDx);
+    EXPECT_EQ(logbook.tallies.DXContactCount, 2);
+    EXPECT_EQ(logbook.backupBaseline, 4);
 }
 
 TEST_F(LogStoreTest, LoadFindsTheLogWhateverTheCaseOfItsName) {
     work.write("log.txt", line(kCt));
-    ASSERT_TRUE(loadLogFile(state, files, error)) << error;
-    EXPECT_EQ(state.log.ContactCount(), 1);
+    ASSERT_TRUE(loadLogFile(logbook, folders, files, error)) << error;
+    EXPECT_EQ(logbook.log.ContactCount(), 1);
 }
 
 TEST_F(LogStoreTest, FailedLoadChangesNothingAndLeavesTheFile) {
     work.write("Log.txt", line(kCt));
-    ASSERT_TRUE(loadLogFile(state, files, error));
+    ASSERT_TRUE(loadLogFile(logbook, folders, files, error));
     const std::string damaged = line(kCt) + line(kDx) + "\"G3XYZ\",\"579\",\"";
     work.write("Log.txt", damaged);
-    EXPECT_FALSE(loadLogFile(state, files, error));
-    EXPECT_EQ(state.log.ContactCount(), 1);
+    EXPECT_FALSE(loadLogFile(logbook, folders, files, error));
+    EXPECT_EQ(logbook.log.ContactCount(), 1);
     EXPECT_EQ(work.read("Log.txt"), damaged);
 }
 
 TEST_F(LogStoreTest, BaselineIsTheFirstNonEmptyLoad) {
-    ASSERT_TRUE(loadLogFile(state, files, error));
-    EXPECT_EQ(state.backupBaseline, 0);
+    ASSERT_TRUE(loadLogFile(logbook, folders, files, error));
+    EXPECT_EQ(logbook.backupBaseline, 0);
     work.write("Log.txt", line(kCt) + line(kDx) + line(kDx));
-    ASSERT_TRUE(loadLogFile(state, files, error));
-    EXPECT_EQ(state.backupBaseline, 3);
+    ASSERT_TRUE(loadLogFile(logbook, folders, files, error));
+    EXPECT_EQ(logbook.backupBaseline, 3);
     work.write("Log.txt", line(kCt));
-    ASSERT_TRUE(loadLogFile(state, files, error));
-    EXPECT_EQ(state.backupBaseline, 3);
+    ASSERT_TRUE(loadLogFile(logbook, folders, files, error));
+    EXPECT_EQ(logbook.backupBaseline, 3);
 }
 
 TEST_F(LogStoreTest, AutomaticBackupOnlyWhenTheCountChanged) {
     work.write("Log.txt", line(kCt) + line(kDx));
-    ASSERT_TRUE(loadLogFile(state, files, error));
-    Backup(state, files, clock);
+    ASSERT_TRUE(loadLogFile(logbook, folders, files, error));
+    Backup(logbook, folders, files, clock);
     EXPECT_FALSE(work.exists("Velmor/BACKUP"));  // unchanged count: no copy
 
-    ASSERT_TRUE(state.log.add(kDx));
-    Backup(state, files, clock);
+    ASSERT_TRUE(logbook.log.add(kDx));
+    Backup(logbook, folders, files, clock);
     EXPECT_EQ(work.read("Velmor/BACKUP/202412062201.log"), line(kCt) + line(kDx));
 }
 
 TEST_F(LogStoreTest, EraseCopiesANonEmptyLogFirstEvenWhenItWasNeverLoaded) {
     work.write("Log.txt", line(kCt) + line(kDx));
-    ASSERT_TRUE(eraseLog(state, files, clock));
+    ASSERT_TRUE(eraseLog(logbook, folders, files, clock));
     EXPECT_EQ(work.read("Log.txt"), "");
     EXPECT_EQ(work.read("Velmor/BACKUP/202412062201.log"), line(kCt) + line(kDx));
-    EXPECT_EQ(state.log.ContactCount(), 0);
+    EXPECT_EQ(logbook.log.ContactCount(), 0);
 }
 
 TEST_F(LogStoreTest, EraseOfAMissingLogCreatesItEmptyWithoutBackup) {
-    ASSERT_TRUE(eraseLog(state, files, clock));
+    ASSERT_TRUE(eraseLog(logbook, folders, files, clock));
     EXPECT_TRUE(work.exists("Log.txt"));
     EXPECT_FALSE(work.exists("Velmor/BACKUP"));
 }
 
 TEST_F(LogStoreTest, EraseRefusesWhenTheBackupCopyFails) {
     work.write("Log.txt", line(kCt));
-    ASSERT_TRUE(loadLogFile(state, files, error));
+    ASSERT_TRUE(loadLogFile(logbook, folders, files, error));
     files.failCopy = true;
-    EXPECT_FALSE(eraseLog(state, files, clock));
+    EXPECT_FALSE(eraseLog(logbook, folders, files, clock));
     EXPECT_EQ(work.read("Log.txt"), line(kCt));
-    EXPECT_EQ(state.log.ContactCount(), 1);
+    EXPECT_EQ(logbook.log.ContactCount(), 1);
 }
 
 TEST_F(LogStoreTest, RewriteIsRefusedUntilTheLogWasLoaded) {
     work.write("Log.txt", line(kCt) + line(kDx));
-    ASSERT_TRUE(state.log.add(kNoCountry));
-    EXPECT_FALSE(rewriteLogFromMemory(state, files));
+    ASSERT_TRUE(logbook.log.add(kNoCountry));
+    EXPECT_FALSE(rewriteLogFromMemory(logbook, folders, files));
     EXPECT_EQ(work.read("Log.txt"), line(kCt) + line(kDx));
 
-    ASSERT_TRUE(loadLogFile(state, files, error));
-    ASSERT_TRUE(state.log.add(kNoCountry));
-    ASSERT_TRUE(rewriteLogFromMemory(state, files));
+    ASSERT_TRUE(loadLogFile(logbook, folders, files, error));
+    ASSERT_TRUE(logbook.log.add(kNoCountry));
+    ASSERT_TRUE(rewriteLogFromMemory(logbook, folders, files));
     EXPECT_EQ(work.read("Log.txt"), line(kCt) + line(kDx) + line(kNoCountry));
 }
 

@@ -31,8 +31,8 @@ inline AppState stateIn(const TempFolder& folder) {
     s.folders = {folder.path(), folder.file("KELVO Software/Shared"), folder.file("KELVO Software/Velmor")};
     std::filesystem::create_directories(s.folders.SharedFolder);
     std::filesystem::create_directories(s.folders.DataFolder + "/BACKUP");
-    s.SharedPrefsPath = s.folders.SharedFolder + "/SharedUserPreferences.xml";
-    s.SharedPrefsText = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>";
+    s.shared.SharedPrefsPath = s.folders.SharedFolder + "/SharedUserPreferences.xml";
+    s.shared.SharedPrefsText = "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>";
     return s;
 }
 

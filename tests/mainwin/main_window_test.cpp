@@ -34,7 +34,7 @@ TEST_F(MainWindowTest, FirstStartInAnEmptyFolderWritesBothPreferenceFiles) {
               "<OWN_LONGITUDE> 0</OWN_LONGITUDE>\r\n<OWN_LATITUDE> 0</OWN_LATITUDE>\r\n");
     EXPECT_EQ(form.Label2->text().toStdString(), "W1XYZ");
     EXPECT_FALSE(work.exists("Log.txt"));  // a missing log is an empty one, created by the first contact
-    EXPECT_EQ(state.log.ContactCount(), 0);
+    EXPECT_EQ(state.logbook.log.ContactCount(), 0);
     ASSERT_EQ(fx.ui.messages.size(), 1u);
     EXPECT_EQ(fx.ui.messages[0].title, "Open existing log?");
     EXPECT_TRUE(fx.ui.inputs.empty());  // the neutral offset is the system's own
@@ -98,7 +98,7 @@ TEST_F(MainWindowTest, NoThenYesErasesTheLogAfterABackupCopy) {
                   "Are you sure that you want to start a new log file?  This function will ERASE the existing log "
                   "file!\r\n\r\nTo verify that you want to start a new log file, please type: YES");
         EXPECT_EQ(folder.read("Log.txt"), c.erased ? "" : records(2)) << c.typed.value_or("(cancel)");
-        EXPECT_EQ(s.log.ContactCount(), c.erased ? 0 : 2);
+        EXPECT_EQ(s.logbook.log.ContactCount(), c.erased ? 0 : 2);
         EXPECT_EQ(folder.exists("KELVO Software/Velmor/BACKUP/202612051305.log"), c.erased);
         if (c.erased) {
             EXPECT_EQ(folder.read("KELVO Software/Velmor/BACKUP/202612051305.log"), records(2));
@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, FullLogLoadsAndOneRecordMoreEndsTheProgram) {
     work.write("160pref.txt", kPrefs);
     work.write("Log.txt", records(11000));
     ASSERT_TRUE(startUp());
-    EXPECT_EQ(state.log.ContactCount(), 11000);
+    EXPECT_EQ(state.logbook.log.ContactCount(), 11000);
     EXPECT_FALSE(endedWith);
 }
 
@@ -153,7 +153,7 @@ TEST_F(MainWindowTest, DamagedPreferencesAreReportedAndStartUpGoesOn) {
     EXPECT_NE(fx.ui.messages[0].text.find("160pref.txt"), std::string::npos);
     EXPECT_NE(fx.ui.messages[0].text.find("line 3"), std::string::npos);
     EXPECT_TRUE(stationShown);
-    EXPECT_EQ(state.log.ContactCount(), 2);
+    EXPECT_EQ(state.logbook.log.ContactCount(), 2);
 }
 
 TEST_F(MainWindowTest, BadPrefixRowIsReportedAndStartUpGoesOn) {
@@ -167,7 +167,7 @@ TEST_F(MainWindowTest, BadPrefixRowIsReportedAndStartUpGoesOn) {
     EXPECT_NE(fx.ui.messages[0].text.find(work.file("arrlpre2.txt") + ", line 2"), std::string::npos)
         << fx.ui.messages[0].text;
     EXPECT_EQ(state.prefixes.PrefixCount(), 1);
-    EXPECT_EQ(state.log.ContactCount(), 2);
+    EXPECT_EQ(state.logbook.log.ContactCount(), 2);
 }
 
 // Two contacts loaded at start, then one more logged during the run.
@@ -177,7 +177,7 @@ protected:
         work.write("160pref.txt", kPrefs);
         work.write("Log.txt", records(2));
         ASSERT_TRUE(startUp());
-        ASSERT_TRUE(state.log.add(kDx));
+        ASSERT_TRUE(state.logbook.log.add(kDx));
         ASSERT_TRUE(appendToLog(fx.files, work.file("Log.txt"), kDx));
     }
     const std::string backup = "KELVO Software/Velmor/BACKUP/202612051305.log";

@@ -18,19 +18,19 @@ class SharedPreferences : public ::testing::Test {
 protected:
     TempFolder folder;
     FailingFiles files;
-    AppState state;
+    SharedPreferencesFile shared;
     std::string path = folder.file("SharedUserPreferences.xml");
 
-    void load() { ASSERT_TRUE(LoadSharedPreferences(state, files, path)); }
+    void load() { ASSERT_TRUE(LoadSharedPreferences(shared, files, path)); }
     void set(std::string_view key, std::string_view value, bool saveNow = false) {
-        ASSERT_TRUE(SetSharedPreference(state, files, key, value, saveNow));
+        ASSERT_TRUE(SetSharedPreference(shared, files, key, value, saveNow));
     }
 };
 
 TEST_F(SharedPreferences, MissingFileStartsAsTheDeclarationAndGrowsKeyByKey) {
     load();
-    EXPECT_EQ(state.SharedPrefsText, kDeclaration);
-    EXPECT_EQ(state.SharedPrefsPath, path);
+    EXPECT_EQ(shared.SharedPrefsText, kDeclaration);
+    EXPECT_EQ(shared.SharedPrefsPath, path);
     set("OWN_CALL", "W1XYZ");
     set("OWN_ARRL_SECTION", "EMA");
     set("OWN_UTC", " 5");
@@ -62,20 +62,20 @@ TEST_F(SharedPreferences, MixedCaseKeyIsStoredAndFoundInUpperCase) {
     load();
     set("OWN_ADDRESS_Line1", "1 Main St");
     set("own_address_line1", "2 Main St");
-    EXPECT_EQ(state.SharedPrefsText, kDeclaration + "\r\n<OWN_ADDRESS_LINE1>2 Main St</OWN_ADDRESS_LINE1>");
+    EXPECT_EQ(shared.SharedPrefsText, kDeclaration + "\r\n<OWN_ADDRESS_LINE1>2 Main St</OWN_ADDRESS_LINE1>");
 }
 
 TEST_F(SharedPreferences, ValuesAreWrittenWithoutEscaping) {
     load();
     set("OWN_CLUB_NAME", "Ham & <Eggs>");
-    EXPECT_EQ(state.SharedPrefsText, kDeclaration + "\r\n<OWN_CLUB_NAME>Ham & <Eggs></OWN_CLUB_NAME>");
+    EXPECT_EQ(shared.SharedPrefsText, kDeclaration + "\r\n<OWN_CLUB_NAME>Ham & <Eggs></OWN_CLUB_NAME>");
 }
 
 TEST_F(SharedPreferences, LoadAndSaveKeepTheFileByteForByte) {
     const std::string file = kDeclaration + "\r\n<OTHER_PROGRAM>x</OTHER_PROGRAM>\r\n";
     folder.write("SharedUserPreferences.xml", file);
     load();
-    ASSERT_TRUE(SaveSharedPreferences(state, files, path));
+    ASSERT_TRUE(SaveSharedPreferences(shared, files, path));
     EXPECT_EQ(folder.read("SharedUserPreferences.xml"), file);
 }
 
@@ -88,7 +88,7 @@ TEST_F(SharedPreferences, LoadDropsOnlyARealFinalLineEnd) {
     for (const auto& c : cases) {
         folder.write("SharedUserPreferences.xml", c.file);
         load();
-        EXPECT_EQ(state.SharedPrefsText, c.text) << c.file;
+        EXPECT_EQ(shared.SharedPrefsText, c.text) << c.file;
     }
 }
 
@@ -96,20 +96,20 @@ TEST_F(SharedPreferences, ALineWithoutItsClosingTagIsMended) {
     folder.write("SharedUserPreferences.xml", kDeclaration + "\r\n<OWN_CALL>W1XYZ\r\n<B>2</B>\r\n");
     load();
     set("OWN_CALL", "K1ABC");
-    EXPECT_EQ(state.SharedPrefsText, kDeclaration + "\r\n<OWN_CALL>K1ABC</OWN_CALL>\r\n<B>2</B>");
+    EXPECT_EQ(shared.SharedPrefsText, kDeclaration + "\r\n<OWN_CALL>K1ABC</OWN_CALL>\r\n<B>2</B>");
     folder.write("SharedUserPreferences.xml", kDeclaration + "\r\n<OWN_CALL>W1XYZ");
     load();
     set("OWN_CALL", "K1ABC");
-    EXPECT_EQ(state.SharedPrefsText, kDeclaration + "\r\n<OWN_CALL>K1ABC</OWN_CALL>");
+    EXPECT_EQ(shared.SharedPrefsText, kDeclaration + "\r\n<OWN_CALL>K1ABC</OWN_CALL>");
 }
 
 TEST_F(SharedPreferences, AFileThatCannotBeReadIsNeverReplaced) {
     std::filesystem::create_directory(path);  // exists, but reading it fails
-    const IoResult loaded = LoadSharedPreferences(state, files, path);
+    const IoResult loaded = LoadSharedPreferences(shared, files, path);
     EXPECT_FALSE(loaded);
     EXPECT_FALSE(loaded.error.empty());
-    EXPECT_EQ(state.SharedPrefsText, kDeclaration);
-    EXPECT_FALSE(SetSharedPreference(state, files, "OWN_CALL", "W1XYZ", true));
+    EXPECT_EQ(shared.SharedPrefsText, kDeclaration);
+    EXPECT_FALSE(SetSharedPreference(shared, files, "OWN_CALL", "W1XYZ", true));
     EXPECT_TRUE(std::filesystem::is_directory(path));
 }
 
@@ -117,7 +117,7 @@ TEST_F(SharedPreferences, AWriteFailureReachesTheCallerAndKeepsTheOldFile) {
     folder.write("SharedUserPreferences.xml", kDeclaration + "\r\n<A>1</A>\r\n");
     load();
     files.failReplace = true;
-    const IoResult saved = SetSharedPreference(state, files, "A", "2", true);
+    const IoResult saved = SetSharedPreference(shared, files, "A", "2", true);
     EXPECT_FALSE(saved);
     EXPECT_EQ(saved.error, "No space left on device");
     EXPECT_EQ(folder.read("SharedUserPreferences.xml"), kDeclaration + "\r\n<A>1</A>\r\n");

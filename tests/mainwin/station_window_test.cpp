@@ -38,7 +38,7 @@ protected:
             {"K", "United States", "NA", 95.5f, 37},
             {"VE", "Canada", "NA", 80, 45},
         });
-        ASSERT_TRUE(LoadSharedPreferences(state, fake.files, folder.file("SharedUserPreferences.xml")));
+        ASSERT_TRUE(LoadSharedPreferences(state.shared, fake.files, folder.file("SharedUserPreferences.xml")));
     }
 
     frmStationID& open() {
