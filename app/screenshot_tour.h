@@ -9,7 +9,9 @@ class QWidget;
 
 namespace topband {
 
-class ScreenshotTour : public QObject {
+class ScreenshotTour final : public QObject {
+    Q_OBJECT
+
 public:
     ScreenshotTour(QString folder, QObject* parent);
     // Saves the main window once it is up, then quits the event loop.

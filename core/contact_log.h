@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/one_based.h"
+
 namespace topband {
 
 // One contact; the fields in the order of the log file.
@@ -26,7 +28,7 @@ public:
     int ContactCount() const { return static_cast<int>(records_.size()); }
     bool full() const { return ContactCount() >= MaxContacts; }
     // Record numbers start at 1.
-    const Contact& record(int recordNumber) const { return records_.at(static_cast<std::size_t>(recordNumber - 1)); }
+    const Contact& record(int recordNumber) const { return oneBased(records_, recordNumber); }
     // Stores the contact as record ContactCount + 1; false when the log is full.
     bool add(Contact contact);
     void replaceAll(std::vector<Contact> records);

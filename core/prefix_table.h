@@ -7,6 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/one_based.h"
+
 namespace topband {
 
 struct PrefixRow {
@@ -24,7 +26,7 @@ class PrefixTable {
 public:
     int PrefixCount() const { return static_cast<int>(rows_.size()); }
     // Row numbers start at 1.
-    const PrefixRow& row(int rowNumber) const { return rows_.at(static_cast<std::size_t>(rowNumber - 1)); }
+    const PrefixRow& row(int rowNumber) const { return oneBased(rows_, rowNumber); }
     // Takes the rows in file order. The lookup needs the prefixes of one first character in
     // one block, blocks in character order; rows out of place are moved into their block,
     // keeping their order otherwise.

@@ -4,6 +4,7 @@
 
 #include "core/hand_typed_time.h"
 #include "core/letter_case.h"
+#include "core/one_based.h"
 
 namespace topband {
 
@@ -36,13 +37,13 @@ int otherRecordsWithCall(const ContactLog& log, int recordNumber, std::string_vi
 
 std::vector<Contact> withRecordReplaced(const ContactLog& log, int recordNumber, Contact replacement) {
     std::vector<Contact> records = log.records();
-    records.at(static_cast<std::size_t>(recordNumber - 1)) = std::move(replacement);
+    oneBased(records, recordNumber) = std::move(replacement);
     return records;
 }
 
 std::vector<Contact> withRecordRemoved(const ContactLog& log, int recordNumber) {
     std::vector<Contact> records = log.records();
-    (void)records.at(static_cast<std::size_t>(recordNumber - 1));  // refuses a number outside the log
+    (void)oneBased(records, recordNumber);  // refuses a number outside the log
     records.erase(records.begin() + (recordNumber - 1));
     return records;
 }

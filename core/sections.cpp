@@ -6,6 +6,7 @@
 
 #include "core/letter_case.h"
 #include "core/number_text.h"
+#include "core/one_based.h"
 #include "core/worked_countries.h"
 
 namespace topband {
@@ -171,7 +172,7 @@ int SectionTable::find(std::string_view abbreviation) const {
 bool SectionTable::markWorked(std::string_view abbreviation) {
     const int index = find(abbreviation);
     if (index == 0 || isWorked(index)) return false;
-    worked_[static_cast<std::size_t>(index - 1)] = true;
+    oneBased(worked_, index) = true;
     ++sectionsWorked_;
     return true;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/contact_log.h"
+#include "core/one_based.h"
 
 namespace topband {
 
@@ -58,7 +59,7 @@ public:
     // The index of the first section with this abbreviation, without regard to case; 0 for none.
     int find(std::string_view abbreviation) const;
 
-    bool isWorked(int index) const { return worked_.at(static_cast<std::size_t>(index - 1)); }
+    bool isWorked(int index) const { return oneBased(worked_, index); }
     int SectionsWorked() const { return sectionsWorked_; }
     // Marks the section worked; true when it was not worked before. A section not in the
     // table changes nothing.
@@ -85,7 +86,7 @@ private:
         bool operator()(std::string_view a, std::string_view b) const;
     };
 
-    const Section& at(int index) const { return sections_.at(static_cast<std::size_t>(index - 1)); }
+    const Section& at(int index) const { return oneBased(sections_, index); }
 
     std::vector<Section> sections_;
     std::vector<SectionGroup> groups_;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/contact_log.h"
+#include "core/one_based.h"
 
 namespace topband {
 
@@ -18,7 +19,7 @@ class WorkedCountries {
 public:
     int WorkedCountryCount() const { return static_cast<int>(entries_.size()); }
     // Entry numbers start at 1, in the order the countries were first worked.
-    const std::string& entry(int entryNumber) const { return entries_.at(static_cast<std::size_t>(entryNumber - 1)); }
+    const std::string& entry(int entryNumber) const { return oneBased(entries_, entryNumber); }
     const std::vector<std::string>& entries() const { return entries_; }
     bool contains(std::string_view country) const;
 

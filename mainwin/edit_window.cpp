@@ -1,35 +1,14 @@
 #include "mainwin/edit_window.h"
 
-#include <QFocusEvent>
-
 #include "core/hand_typed_time.h"
 #include "core/recent_contacts.h"
+#include "mainwin/entry_widgets.h"
 #include "window/field_text_filter.h"
+#include "window/key_codes.h"
 #include "window/key_press_filter.h"
+#include "window/qt_text.h"
 
 namespace topband {
-namespace {
-
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
-constexpr int kQuote = 34;
-
-// Upper-cases a typed letter; every other key passes unchanged.
-int Cap2(int key) { return key >= 'a' && key <= 'z' ? key - 32 : key; }
-
-QString qs(const std::string& text) { return QString::fromStdString(text); }
-std::string text(const QLineEdit& field) { return field.text().toStdString(); }
-
-// Where the typed key lands: the start of a selection, else the cursor.
-int insertionPoint(const QLineEdit& field) {
-    return field.hasSelectedText() ? field.selectionStart() : field.cursorPosition();
-}
-
-char16_t dateCharacter(char16_t c) { return (c >= u'0' && c <= u'9') || c == u'/' ? c : 0; }
-char16_t timeCharacter(char16_t c) { return (c >= u'0' && c <= u'9') || c == u':' ? c : 0; }
-
-}  // namespace
-
 frmEditCon::frmEditCon(const AppState& state, Services& services, int recordNumber,
                        std::function<void()> deleteContact, QWidget* parent)
     : QDialog(parent),
@@ -81,95 +60,48 @@ void frmEditCon::layOut() {
 void frmEditCon::Form_Load() {
     ResizeForm(form_, services_.screen, services_.ui);
     const Contact& c = state_.logbook.log.record(recordNumber_);
-    txtEditNum.setText(qs(c.reportSent));
-    txtEditPre.setText(qs(c.country));
-    txtEditCall.setText(qs(c.call));
-    txtEditCk.setText(qs(c.reportReceived));
-    txtEditSec.setText(qs(c.section));
-    txtEditDate.setText(qs(c.date));
-    txtEditTime.setText(qs(c.time));
+    txtEditNum.setText(qtText(c.reportSent));
+    txtEditPre.setText(qtText(c.country));
+    txtEditCall.setText(qtText(c.call));
+    txtEditCk.setText(qtText(c.reportReceived));
+    txtEditSec.setText(qtText(c.section));
+    txtEditDate.setText(qtText(c.date));
+    txtEditTime.setText(qtText(c.time));
 }
 
 void frmEditCon::attachKeys() {
-    for (QLineEdit* field : {&txtEditCall, &txtEditNum, &txtEditCk, &txtEditSec})
-        keys_->attach(*field, [this](int& key) { txtEditField_KeyPress(key); });
-    keys_->attach(txtEditDate, [this](int& key) { txtEditDate_KeyPress(key); });
-    keys_->attach(txtEditTime, [this](int& key) { txtEditTime_KeyPress(key); });
-    keys_->attach(txtEditPre, [this](int& key) { txtEditPre_KeyPress(key); });
-    // The log file has no escape for a double quote or a line end, however the text arrives.
-    filterFieldText(txtEditCall, callCharacter);
-    for (QLineEdit* field : {&txtEditNum, &txtEditCk, &txtEditSec, &txtEditPre})
-        filterFieldText(*field, quotedFieldCharacter);
-    filterFieldText(txtEditDate, dateCharacter);
-    filterFieldText(txtEditTime, timeCharacter);
-    for (QLineEdit* field : {&txtEditDate, &txtEditTime}) field->installEventFilter(this);
-}
-
-void frmEditCon::txtEditField_KeyPress(int& keyAscii) {
-    if (keyAscii == kQuote) {
-        keyAscii = 0;
-    } else if (keyAscii == kEnter) {
-        keyAscii = 0;
-        cmdDone_Click();
-    } else {
-        keyAscii = Cap2(keyAscii);
+    // The fields follow the entry fields' rules, so an edit cannot store what the entry refuses
+    // (the log file has no escape for a double quote or a line end, however the text arrives).
+    const std::pair<QLineEdit*, EntryField> fields[] = {
+        {&txtEditCall, EntryField::Call},    {&txtEditNum, EntryField::ReportSent},
+        {&txtEditCk, EntryField::ReportReceived}, {&txtEditSec, EntryField::Section},
+        {&txtEditPre, EntryField::Country},  {&txtEditDate, EntryField::PostContestDate},
+        {&txtEditTime, EntryField::PostContestTime},
+    };
+    for (const auto& [field, rule] : fields) {
+        keys_->attach(*field, [this, rule](int& key) { txtEditField_KeyPress(rule, key); });
+        filterFieldText(*field, [rule](char16_t c) { return fieldCharacter(rule, c); });
     }
+    events_.watch(txtEditDate).watch(txtEditTime);
 }
 
-void frmEditCon::txtEditDate_KeyPress(int& keyAscii) {
+// Enter is Done; the country completes from the prefix table as it is typed.
+void frmEditCon::txtEditField_KeyPress(EntryField field, int& keyAscii) {
     if (keyAscii == kEnter) {
-        keyAscii = 0;
+        keyAscii = kNoKey;
         cmdDone_Click();
-    } else if (keyAscii != kBackspace && keyAscii != '/' && (keyAscii < '0' || keyAscii > '9')) {
-        keyAscii = 0;
-    }
-}
-
-void frmEditCon::txtEditTime_KeyPress(int& keyAscii) {
-    if (keyAscii == kEnter) {
-        keyAscii = 0;
-        cmdDone_Click();
-    } else if (keyAscii != kBackspace && keyAscii != ':' && (keyAscii < '0' || keyAscii > '9')) {
-        keyAscii = 0;
-    }
-}
-
-// Completes the country from the prefix table as it is typed; the comparison keeps letter case.
-void frmEditCon::txtEditPre_KeyPress(int& keyAscii) {
-    if (keyAscii == kQuote || keyAscii == kEnter) {
-        if (keyAscii == kEnter) cmdDone_Click();
-        keyAscii = 0;
         return;
     }
-    if (keyAscii < ' ') return;
-    int cursor = insertionPoint(txtEditPre);
-    // A first letter starts the country anew.
-    if (txtEditPre.text().isEmpty() || cursor == 0) {
-        txtEditPre.clear();
-        cursor = 0;
-        keyAscii = Cap2(keyAscii);
-    }
-    const QString typed = txtEditPre.text().left(cursor) + QChar(keyAscii);
-    const std::string wanted = typed.toStdString();
-    const PrefixTable& table = state_.prefixes;
-    for (int rowNumber = table.PrefixCount(); rowNumber >= 1; --rowNumber) {
-        const std::string& country = table.row(rowNumber).country;
-        if (!country.starts_with(wanted)) continue;
-        const QString completed = qs(country);
-        txtEditPre.setText(completed);
-        txtEditPre.setCursorPosition(static_cast<int>(completed.size()));
-        txtEditPre.cursorBackward(true, static_cast<int>(completed.size() - typed.size()));
-        keyAscii = 0;
-        return;
-    }
+    keyAscii = fieldKey(field, keyAscii);
+    if (field == EntryField::Country) completeCountryIn(txtEditPre, state_.prefixes, keyAscii);
 }
 
-std::optional<std::string> frmEditCon::storedDate() const { return storedDateFromTyped(text(txtEditDate)); }
+std::optional<std::string> frmEditCon::storedDate() const { return storedDateFromTyped(textOf(txtEditDate)); }
 
 std::optional<std::string> frmEditCon::storedTime() const {
     // A contact keeps the precision it was logged with: seconds live, minutes after the contest.
     const bool withSeconds = state_.logbook.log.record(recordNumber_).time.size() > 5;
-    return storedTimeFromTyped(text(txtEditTime), withSeconds);
+    return storedTimeFromTyped(textOf(txtEditTime), withSeconds);
 }
 
 bool frmEditCon::dateAccepted() {
@@ -190,16 +122,16 @@ bool frmEditCon::timeAccepted() {
 
 void frmEditCon::cmdDone_Click() {
     if (!timeAccepted() || !dateAccepted()) return;
-    const int duplicates = otherRecordsWithCall(state_.logbook.log, recordNumber_, text(txtEditCall));
+    const int duplicates = otherRecordsWithCall(state_.logbook.log, recordNumber_, textOf(txtEditCall));
     for (int i = 0; i < duplicates; ++i) services_.ui.beep();
     Label1.setVisible(duplicates > 0);
     if (duplicates > 0) cmdDeleteDupe.show();
-    const bool sectionInvalid = state_.logbook.sections.CheckSection(text(txtEditSec), text(txtEditPre)).invalid;
+    const bool sectionInvalid = state_.logbook.sections.CheckSection(textOf(txtEditSec), textOf(txtEditPre)).invalid;
     Label2.setVisible(sectionInvalid);
     if (sectionInvalid) services_.ui.beep();
     if (duplicates > 0 || sectionInvalid) return;
-    edited_ = Contact{text(txtEditCall), text(txtEditCk), text(txtEditSec), text(txtEditNum),
-                      text(txtEditPre),  *storedDate(),   *storedTime()};
+    edited_ = Contact{textOf(txtEditCall), textOf(txtEditCk), textOf(txtEditSec), textOf(txtEditNum),
+                      textOf(txtEditPre),  *storedDate(),   *storedTime()};
     accept();
 }
 
@@ -208,18 +140,13 @@ void frmEditCon::cmdDeleteDupe_Click() {
     reject();
 }
 
-bool frmEditCon::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && isVisible() && (watched == &txtEditDate || watched == &txtEditTime)) {
-        // Only a move to another control of this window counts, not a switch to another window.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == &txtEditDate)
-                dateAccepted();
-            else
-                timeAccepted();
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+bool frmEditCon::dateOrTimeLeft(QObject* watched, const QEvent& event) {
+    if (!isVisible() || !focusMovedWithinWindow(event)) return false;
+    if (watched == &txtEditDate)
+        dateAccepted();
+    else
+        timeAccepted();
+    return false;
 }
 
 }  // namespace topband

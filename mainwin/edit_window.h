@@ -9,15 +9,19 @@
 #include <functional>
 #include <optional>
 
-#include "window/designed_form.h"
-#include "state/app_state.h"
+#include "mainwin/entry_rules.h"
 #include "platform/services.h"
+#include "state/app_state.h"
+#include "window/designed_form.h"
+#include "window/event_hook.h"
 
 namespace topband {
 
 class KeyPressFilter;
 
-class frmEditCon : public QDialog {
+class frmEditCon final : public QDialog {
+    Q_OBJECT
+
 public:
     // `deleteContact` runs the main window's delete flow for this record (after its own question).
     frmEditCon(const AppState& state, Services& services, int recordNumber, std::function<void()> deleteContact,
@@ -49,17 +53,13 @@ public:
     QPushButton cmdDeleteDupe{QStringLiteral("Delete Dupe"), this};
     QPushButton cmdDone{QStringLiteral("Done"), this};
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void layOut();
     void Form_Load();
     void attachKeys();
-    void txtEditField_KeyPress(int& keyAscii);
-    void txtEditDate_KeyPress(int& keyAscii);
-    void txtEditTime_KeyPress(int& keyAscii);
-    void txtEditPre_KeyPress(int& keyAscii);
+    void txtEditField_KeyPress(EntryField field, int& keyAscii);
+    // Leaving the date or the time checks it.
+    bool dateOrTimeLeft(QObject* watched, const QEvent& event);
     // A date or time that does not read as one: beep, say so, and back into the field.
     bool dateAccepted();
     bool timeAccepted();
@@ -72,6 +72,7 @@ private:
     std::function<void()> deleteContact_;
     DesignedForm form_;
     KeyPressFilter* keys_;
+    EventHook events_{[this](QObject* watched, QEvent* event) { return dateOrTimeLeft(watched, *event); }};
     std::optional<Contact> edited_;
 };
 

@@ -9,12 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "window/designed_form.h"
-#include "state/app_state.h"
 #include "core/country_display.h"
+#include "mainwin/entry_rules.h"
+#include "platform/services.h"
+#include "state/app_state.h"
+#include "window/designed_form.h"
 #include "window/event_hook.h"
 #include "window/key_press_filter.h"
-#include "platform/services.h"
 
 class QAction;
 class QLabel;
@@ -26,7 +27,9 @@ class QTreeWidget;
 
 namespace topband {
 
-class Form1 : public QMainWindow {
+class Form1 final : public QMainWindow {
+    Q_OBJECT
+
 public:
     Form1(AppState& state, Services& services, QWidget* parent = nullptr);
     ~Form1() override;
@@ -75,8 +78,6 @@ public:
     void cmdClear_Click();
 
     // --- Entry and commit (entry fields, Mains, post-contest mode) ---
-    static void Capital(int& keyAscii);
-    static void number(int& keyAscii);
     void frmcmp();
     void Mains();
     void mnuPostContest_Click();
@@ -90,25 +91,25 @@ public:
     void txtPostConTime_GotFocus();
     void txtPostConDate_KeyPress(int& keyAscii);
     void txtPostConDate_GotFocus();
-    // Set by the last commit's checks.
-    bool MissingFieldFlag = false;
-    bool InvalidSectionFlag = false;
-    // A key passed on to the next field: its character code as decimal text, and the field
-    // that takes it (4 report received, 3 section, 1 report sent, 2 country, 0 none).
-    std::string ForwardedKey;
-    std::uint8_t ForwardTarget = 0;
 
 private:
+    static constexpr EntryField kEntryFields[] = {
+        EntryField::Call,    EntryField::ReportReceived,  EntryField::Section,         EntryField::ReportSent,
+        EntryField::Country, EntryField::PostContestTime, EntryField::PostContestDate,
+    };
     void connectEntryFields();
+    QLineEdit& entryField(EntryField field) const;
+    // Carries out what the entry rules decide for a key typed into `field`; `next` takes the
+    // focus when the key moves on (nullptr: the next control in tab order). True when the key
+    // is to be typed into the field as `keyAscii` now holds it.
+    bool handleEntryKey(EntryField field, QLineEdit* next, int& keyAscii);
+    // Passes the key on to the field `target` stands for, which takes it as its new text.
     void passKeyOn(int keyAscii, std::uint8_t target);
-    // Passes the key on to the next field's handler; this field then sees a blank.
-    void passKeyOnTo(int& keyAscii, std::uint8_t target, void (Form1::*next)(int&));
-    // Enter commits the contact; true when it did.
-    bool commitOnEnter(int& keyAscii);
-    void postContestKey(int& keyAscii, char separator);
-    // The forwarded key, when `target` is the field taking it; otherwise `keyAscii` unchanged.
-    int forwardedKeyFor(std::uint8_t target, int keyAscii) const;
-    void takeForwardedKey(QLineEdit& field, int keyAscii);
+    // The key passed on to the field `target` stands for, taken once; nothing when it is not
+    // the field taking one.
+    std::optional<int> takeForwardedKey(std::uint8_t target);
+    // A field taking a passed-on key starts its text with it; false when it takes none.
+    bool startFieldWithForwardedKey(EntryField field, std::uint8_t target);
     bool postContestMode() const;
     // Checks and reformats the typed date and time; false (with the message shown) when refused.
     bool readPostContestFields();
@@ -117,7 +118,6 @@ private:
     void emptyEntry();
 
 public:
-
     // --- Recent contacts list and edit window ---
     void Listdisplay();
     void cmdList_Click();
@@ -226,7 +226,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
@@ -249,6 +248,9 @@ private:
     // Event filters that call this window's handlers; see ~Form1.
     EventHook& addHook(std::function<bool(QObject*, QEvent*)> hook);
     std::vector<std::unique_ptr<EventHook>> hooks_;
+    // Clicks on a section label copy it, hovering shows its name and count.
+    bool sectionLabelEvent(QObject* watched, const QEvent& event);
+    EventHook* sectionLabelHook_ = nullptr;
 
     AppState& state_;
     Services& services_;

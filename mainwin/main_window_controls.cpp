@@ -41,7 +41,10 @@ void Form1::createControls() {
     setCentralWidget(panel);
     // Moving the mouse over the background empties the partial-duplicate box.
     panel->setMouseTracking(true);
-    panel->installEventFilter(this);
+    addHook([this](QObject*, QEvent* event) {
+        if (event->type() == QEvent::MouseMove) Form_MouseMove();
+        return false;
+    }).watch(*panel);
     layout_ = std::make_unique<DesignedForm>(*this, 9600, 7200, kTextFont);
     DesignedForm& d = *layout_;
 

@@ -6,14 +6,16 @@
 
 #include "core/letter_case.h"
 #include "core/number_text.h"
+#include "mainwin/entry_widgets.h"
 #include "mainwin/main_window.h"
+#include "window/qt_text.h"
 
 namespace topband {
 namespace {
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
-std::string text(const QLineEdit* field) { return field->text().toStdString(); }
-std::string text(const QLabel* label) { return label->text().toStdString(); }
+QString q(const std::string& text) { return qtText(text); }
+std::string text(const QLineEdit* field) { return textOf(*field); }
+std::string text(const QLabel* label) { return textOf(*label); }
 
 }  // namespace
 
@@ -53,27 +55,10 @@ void Form1::txtCntry_Change() {
 
 // Completes a typed country name from the prefix table, the completed rest selected.
 void Form1::CompleteCountry(int& keyAscii) {
-    if (keyAscii < 32) return;
-    const bool fromStart = txtCntry->text().isEmpty() || txtCntry->cursorPosition() == 0 ||
-                           (txtCntry->hasSelectedText() && txtCntry->selectionStart() == 0);
-    if (fromStart) {
-        txtCntry->clear();
-        if (keyAscii >= 'a' && keyAscii <= 'z') keyAscii -= 32;
-    }
-    const int cursor = txtCntry->hasSelectedText() ? txtCntry->selectionStart() : txtCntry->cursorPosition();
-    const std::string typed = text(txtCntry).substr(0, static_cast<std::size_t>(cursor)) + static_cast<char>(keyAscii);
-    const PrefixTable& table = state_.prefixes;
-    for (int row = table.PrefixCount(); row >= 1; --row) {
-        const PrefixRow& candidate = table.row(row);
-        if (!startsWithIgnoringCase(candidate.country, typed)) continue;
-        txtCntry->setText(q(typed + candidate.country.substr(typed.size())));
-        txtCntry->setSelection(static_cast<int>(candidate.country.size()),
-                               -static_cast<int>(candidate.country.size() - typed.size()));
-        Label19->setText(q(candidate.continent));
-        HDCalc(candidate.latitude, candidate.longitude);
-        keyAscii = 0;
-        return;
-    }
+    const PrefixRow* row = completeCountryIn(*txtCntry, state_.prefixes, keyAscii);
+    if (row == nullptr) return;
+    Label19->setText(qtText(row->continent));
+    HDCalc(row->latitude, row->longitude);
 }
 
 void Form1::refillCountryList() {

@@ -25,7 +25,10 @@ QKeyEvent keyEventFor(int keyAscii) {
 
 void Form1::connectCallField() {
     connectEntryFields();
-    txtCall->installEventFilter(this);
+    addHook([this](QObject*, QEvent* event) {
+        if (event->type() == QEvent::FocusOut) txtCall_LostFocus();
+        return false;
+    }).watch(*txtCall);
     connect(cmdDup, &QPushButton::clicked, this, [this] { cmdDup_Click(); });
     connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
     holdTimer_ = new QTimer(this);

@@ -10,41 +10,16 @@
 #include "core/letter_case.h"
 #include "core/number_text.h"
 #include "mainwin/contact_commit.h"
-#include "window/field_text_filter.h"
+#include "mainwin/entry_widgets.h"
 #include "mainwin/main_window.h"
+#include "window/field_text_filter.h"
+#include "window/key_codes.h"
+#include "window/qt_text.h"
 
 namespace topband {
 namespace {
 
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
-constexpr int kBlank = 32;
-constexpr int kQuote = 34;
-
-// Field codes of ForwardTarget.
-constexpr std::uint8_t kToReportSent = 1;
-constexpr std::uint8_t kToCountry = 2;
-constexpr std::uint8_t kToSection = 3;
-constexpr std::uint8_t kToReportReceived = 4;
-
-constexpr const char* kDefaultReport = "599";
-
-bool isDigit(int keyAscii) { return keyAscii >= '0' && keyAscii <= '9'; }
-std::string text(const QLineEdit* field) { return field->text().toStdString(); }
-
-// A call is complete once a digit from its second character on is followed by more
-// characters and nothing but letters and digits stands after the first: a further digit
-// then starts the report.
-bool completeCall(const QString& call) {
-    int lastDigit = -1;
-    for (int i = 1; i < call.size(); ++i) {
-        const char16_t c = call[i].unicode();
-        if (c < u'0') return false;
-        if (c <= u'9') lastDigit = i;
-    }
-    return call.size() > 2 && lastDigit >= 1 && lastDigit < call.size() - 1;
-}
+std::string text(const QLineEdit* field) { return textOf(*field); }
 
 }  // namespace
 
@@ -53,16 +28,14 @@ void Form1::connectEntryFields() {
     keys_->attach(*txtRSTR, [this](int& key) { txtRSTR_KeyPress(key); });
     keys_->attach(*txtSec, [this](int& key) { txtSec_KeyPress(key); });
     keys_->attach(*txtRSTS, [this](int& key) { txtRSTS_KeyPress(key); });
-    // Replaces the completion-only handler attached with the country lookup.
     keys_->attach(*txtCntry, [this](int& key) { txtCntry_KeyPress(key); });
     keys_->attach(*txtPostConTime, [this](int& key) { txtPostConTime_KeyPress(key); });
     keys_->attach(*txtPostConDate, [this](int& key) { txtPostConDate_KeyPress(key); });
-    filterFieldText(*txtCall, callCharacter);
-    for (QLineEdit* field : {txtRSTR, txtSec, txtRSTS, txtCntry}) filterFieldText(*field, quotedFieldCharacter);
-    filterFieldText(*txtPostConTime, [](char16_t c) { return (c >= u'0' && c <= u'9') || c == u':' ? c : char16_t{}; });
-    filterFieldText(*txtPostConDate, [](char16_t c) { return (c >= u'0' && c <= u'9') || c == u'/' ? c : char16_t{}; });
-    connect(txtCall, &QLineEdit::textChanged, this, [this](const QString& call) { state_.entry.MacroCall = call.toStdString(); });
-    connect(txtRSTS, &QLineEdit::textChanged, this, [this](const QString& rst) { state_.entry.MacroRST = rst.toStdString(); });
+    // The same rule as the keys, for text that arrives without them.
+    for (const EntryField field : kEntryFields)
+        filterFieldText(entryField(field), [field](char16_t c) { return fieldCharacter(field, c); });
+    connect(txtCall, &QLineEdit::textChanged, this, [this](const QString& call) { state_.entry.MacroCall = stdText(call); });
+    connect(txtRSTS, &QLineEdit::textChanged, this, [this](const QString& rst) { state_.entry.MacroRST = stdText(rst); });
     addHook([this](QObject* watched, QEvent* event) {
         if (event->type() != QEvent::FocusIn) return false;
         if (watched == txtCall) txtCall_GotFocus();
@@ -75,42 +48,80 @@ void Form1::connectEntryFields() {
         .watch(*txtPostConDate);
 }
 
-void Form1::Capital(int& keyAscii) {
-    if (keyAscii != 9 && keyAscii >= 'a' && keyAscii <= 'z') keyAscii -= 32;
+QLineEdit& Form1::entryField(EntryField field) const {
+    switch (field) {
+        case EntryField::Call: return *txtCall;
+        case EntryField::ReportReceived: return *txtRSTR;
+        case EntryField::Section: return *txtSec;
+        case EntryField::ReportSent: return *txtRSTS;
+        case EntryField::Country: return *txtCntry;
+        case EntryField::PostContestTime: return *txtPostConTime;
+        case EntryField::PostContestDate: return *txtPostConDate;
+    }
+    return *txtCall;
 }
 
-void Form1::number(int& keyAscii) {
-    if (keyAscii != kBackspace && !isDigit(keyAscii)) keyAscii = 0;
+bool Form1::handleEntryKey(EntryField field, QLineEdit* next, int& keyAscii) {
+    const KeyDecision decision = entryKeyDecision(field, keyAscii, viewOf(entryField(field)));
+    keyAscii = decision.action == KeyAction::Type ? decision.key : kNoKey;
+    switch (decision.action) {
+        case KeyAction::Type: return true;
+        case KeyAction::Commit: Mains(); break;
+        case KeyAction::ClearEntry: cmdClear_Click(); break;
+        case KeyAction::PassOn: passKeyOn(decision.key, decision.target); break;
+        case KeyAction::MoveOn:
+            if (next != nullptr)
+                next->setFocus();
+            else
+                focusNextChild();
+            break;
+    }
+    return false;
 }
 
 void Form1::passKeyOn(int keyAscii, std::uint8_t target) {
-    ForwardedKey = formatInteger(keyAscii);
-    ForwardTarget = target;
+    EntryState& entry = state_.entry;
+    entry.ForwardedKey = formatInteger(keyAscii);
+    entry.ForwardTarget = target;
+    const struct {
+        std::uint8_t target;
+        QLineEdit* field;
+        void (Form1::*handler)(int&);
+    } routes[] = {
+        {kToReportReceived, txtRSTR, &Form1::txtRSTR_KeyPress},
+        {kToSection, txtSec, &Form1::txtSec_KeyPress},
+        {kToReportSent, txtRSTS, &Form1::txtRSTS_KeyPress},
+        {kToCountry, txtCntry, &Form1::txtCntry_KeyPress},
+    };
+    for (const auto& route : routes) {
+        if (route.target != target) continue;
+        route.field->setFocus();
+        // Leaving the call ran the full check; a duplicate has emptied the entry.
+        if (entry.DupeFlag) {
+            entry.ForwardTarget = kToNone;
+            return;
+        }
+        int forwarded = keyAscii;
+        (this->*route.handler)(forwarded);
+        return;
+    }
 }
 
-void Form1::passKeyOnTo(int& keyAscii, std::uint8_t target, void (Form1::*next)(int&)) {
-    passKeyOn(keyAscii, target);
-    int forwarded = keyAscii;
-    (this->*next)(forwarded);
-    keyAscii = kBlank;
+std::optional<int> Form1::takeForwardedKey(std::uint8_t target) {
+    EntryState& entry = state_.entry;
+    if (entry.ForwardTarget != target) return std::nullopt;
+    entry.ForwardTarget = kToNone;
+    return static_cast<int>(parseInteger(entry.ForwardedKey, 0, 0x7F).value_or(0));
 }
 
-bool Form1::commitOnEnter(int& keyAscii) {
-    if (keyAscii != kEnter) return false;
-    keyAscii = 0;
-    Mains();
+bool Form1::startFieldWithForwardedKey(EntryField field, std::uint8_t target) {
+    const auto forwarded = takeForwardedKey(target);
+    if (!forwarded) return false;
+    const int key = fieldKey(field, *forwarded);
+    QLineEdit& into = entryField(field);
+    into.setText(key == kNoKey ? QString() : QString(QChar(key)));
+    into.setCursorPosition(static_cast<int>(into.text().size()));
     return true;
-}
-
-int Form1::forwardedKeyFor(std::uint8_t target, int keyAscii) const {
-    if (ForwardTarget != target) return keyAscii;
-    return static_cast<int>(parseInteger(ForwardedKey, 0, 0x7F).value_or(0));
-}
-
-void Form1::takeForwardedKey(QLineEdit& field, int keyAscii) {
-    field.setText(keyAscii == 0 ? QString() : QString(QChar(keyAscii)));
-    field.setCursorPosition(static_cast<int>(field.text().size()));
-    ForwardTarget = 0;
 }
 
 void Form1::txtCall_GotFocus() {
@@ -125,48 +136,31 @@ void Form1::txtCall_KeyPress(int& keyAscii) {
     if (state_.entry.DupeFlag) {
         // Held, not dropped: replayed in order once three seconds have passed.
         WaitAfterDupe(keyAscii);
-        keyAscii = 0;
+        keyAscii = kNoKey;
         return;
     }
     QFont font = lblDupe->font();
     font.setPointSizeF(lblDupeFontPoints(9));
     lblDupe->setFont(font);
-    const QString before = txtCall->text();
-    if (before.size() < 2) {
+    const qsizetype before = txtCall->text().size();
+    if (before < 2) {
         txtCntry->clear();
         for (QLabel* l : {Label19, Label22, Label23}) l->clear();
     }
-    if (keyAscii == kEscape) {
-        cmdClear_Click();
-        keyAscii = 0;
+    const KeyDecision decision = entryKeyDecision(EntryField::Call, keyAscii, viewOf(*txtCall));
+    keyAscii = decision.action == KeyAction::Type ? decision.key : kNoKey;
+    if (decision.action == KeyAction::ClearEntry) cmdClear_Click();
+    if (decision.action == KeyAction::PassOn) {
+        passKeyOn(decision.key, decision.target);
+        if (state_.entry.DupeFlag) return;
     }
-    if (keyAscii == kQuote) keyAscii = 0;
-    const bool cursorAtEnd = !txtCall->hasSelectedText() && txtCall->cursorPosition() == before.size();
-    if (isDigit(keyAscii) && cursorAtEnd && completeCall(before)) {
-        const int digit = keyAscii;
-        keyAscii = 0;
-        passKeyOn(digit, kToReportReceived);
-        txtRSTR->setFocus();
-        // Leaving the call ran the full check; a duplicate has emptied the entry.
-        if (state_.entry.DupeFlag) {
-            ForwardTarget = 0;
-            return;
-        }
-        int forwarded = digit;
-        txtRSTR_KeyPress(forwarded);
-    }
-    if (before.size() < 3) lblDialog->setText(QStringLiteral(" "));
-    if (keyAscii == kEnter) {
-        keyAscii = 0;
+    if (before < 3) lblDialog->setText(QStringLiteral(" "));
+    if (decision.action == KeyAction::Commit) {
         // The commit's message stays; the partial scan would overwrite it.
         Mains();
         return;
     }
-    if (keyAscii == kBlank && ForwardTarget != kToReportReceived) {
-        keyAscii = 0;
-        txtRSTR->setFocus();
-    }
-    Capital(keyAscii);
+    if (decision.action == KeyAction::MoveOn) txtRSTR->setFocus();
     PartialDupeScan(keyAscii);
 }
 
@@ -182,81 +176,47 @@ void Form1::txtCall_LostFocus() {
 }
 
 void Form1::txtRSTR_KeyPress(int& keyAscii) {
-    if (keyAscii > '9') {
-        passKeyOnTo(keyAscii, kToSection, &Form1::txtSec_KeyPress);
+    if (startFieldWithForwardedKey(EntryField::ReportReceived, kToReportReceived)) {
+        keyAscii = kNoKey;
+        return;
     }
-    keyAscii = forwardedKeyFor(kToReportReceived, keyAscii);
-    if (commitOnEnter(keyAscii)) return;
-    if (keyAscii == kBlank) txtSec->setFocus();
-    number(keyAscii);
-    if (ForwardTarget == kToReportReceived) takeForwardedKey(*txtRSTR, keyAscii);
+    handleEntryKey(EntryField::ReportReceived, txtSec, keyAscii);
 }
 
 void Form1::txtSec_KeyPress(int& keyAscii) {
     // "R" starts the Canadian sections, which change whether the country counts as new.
     if (txtSec->text().compare(QStringLiteral("R"), Qt::CaseInsensitive) == 0) txtCntry_Change();
-    if (keyAscii == kQuote) keyAscii = 0;
-    if (keyAscii > kBlank && keyAscii <= '9') {
-        passKeyOnTo(keyAscii, kToReportSent, &Form1::txtRSTS_KeyPress);
+    if (startFieldWithForwardedKey(EntryField::Section, kToSection)) {
+        keyAscii = kNoKey;
+        return;
     }
-    keyAscii = forwardedKeyFor(kToSection, keyAscii);
-    if (commitOnEnter(keyAscii)) return;
-    if (keyAscii == kBlank) {
-        keyAscii = 0;
-        txtRSTS->setFocus();
-    }
-    Capital(keyAscii);
-    if (ForwardTarget == kToSection) takeForwardedKey(*txtSec, keyAscii);
+    handleEntryKey(EntryField::Section, txtRSTS, keyAscii);
 }
 
 void Form1::txtRSTS_KeyPress(int& keyAscii) {
-    if (keyAscii > '9') {
-        Capital(keyAscii);
-        passKeyOnTo(keyAscii, kToCountry, &Form1::txtCntry_KeyPress);
+    if (startFieldWithForwardedKey(EntryField::ReportSent, kToReportSent)) {
+        keyAscii = kNoKey;
+        return;
     }
-    keyAscii = forwardedKeyFor(kToReportSent, keyAscii);
-    if (commitOnEnter(keyAscii)) return;
-    if (keyAscii == kBlank) txtCntry->setFocus();
-    number(keyAscii);
-    if (ForwardTarget == kToReportSent) takeForwardedKey(*txtRSTS, keyAscii);
+    handleEntryKey(EntryField::ReportSent, txtCntry, keyAscii);
 }
 
 void Form1::txtCntry_KeyPress(int& keyAscii) {
-    if (keyAscii == kQuote) keyAscii = 0;
-    keyAscii = forwardedKeyFor(kToCountry, keyAscii);
-    if (commitOnEnter(keyAscii)) return;
-    if (ForwardTarget == kToCountry) {
+    if (const auto forwarded = takeForwardedKey(kToCountry)) {
         // A passed-on letter starts the country afresh and completes like a typed one.
-        ForwardTarget = 0;
+        keyAscii = kNoKey;
         txtCntry->clear();
-        int completed = keyAscii;
+        int completed = fieldKey(EntryField::Country, *forwarded);
         CompleteCountry(completed);
-        if (completed != 0) takeForwardedKey(*txtCntry, completed);
+        if (completed != kNoKey) txtCntry->setText(QString(QChar(completed)));
         return;
     }
-    if (keyAscii == kBlank && txtCntry->cursorPosition() == 0) {
-        keyAscii = 0;
-        focusNextChild();
-        return;
-    }
-    CompleteCountry(keyAscii);
-}
-
-// The post-contest fields take digits and their separator; Space moves on, Enter commits.
-void Form1::postContestKey(int& keyAscii, char separator) {
-    if (keyAscii == kBlank) {
-        keyAscii = 0;
-        focusNextChild();
-    } else if (!commitOnEnter(keyAscii) && keyAscii != kBackspace && keyAscii != separator && !isDigit(keyAscii)) {
-        keyAscii = 0;
-    }
+    if (handleEntryKey(EntryField::Country, nullptr, keyAscii)) CompleteCountry(keyAscii);
 }
 
 void Form1::txtPostConTime_GotFocus() { txtPostConTime->selectAll(); }
 
-void Form1::txtPostConTime_KeyPress(int& keyAscii) {
-    postContestKey(keyAscii, ':');
-}
+void Form1::txtPostConTime_KeyPress(int& keyAscii) { handleEntryKey(EntryField::PostContestTime, nullptr, keyAscii); }
 
 void Form1::txtPostConDate_GotFocus() {
     // Contacts are logged in UTC, so the date offered is the UTC one.
@@ -267,9 +227,7 @@ void Form1::txtPostConDate_GotFocus() {
     txtPostConDate->selectAll();
 }
 
-void Form1::txtPostConDate_KeyPress(int& keyAscii) {
-    postContestKey(keyAscii, '/');
-}
+void Form1::txtPostConDate_KeyPress(int& keyAscii) { handleEntryKey(EntryField::PostContestDate, nullptr, keyAscii); }
 
 void Form1::mnuPostContest_Click() {
     const bool on = txtPostConTime->isHidden();
@@ -281,25 +239,12 @@ void Form1::mnuPostContest_Click() {
 bool Form1::postContestMode() const { return !txtPostConTime->isHidden(); }
 
 void Form1::frmcmp() {
-    const bool needsSection = isWVeCountry(text(txtCntry)) && txtSec->text().isEmpty();
-    const struct { bool fails; const char* message; QLineEdit* field; } checks[] = {
-        {needsSection, "Need Section!", txtSec},
-        {txtRSTR->text().isEmpty(), "Report Received!", txtRSTR},
-        {txtCall->text().size() < 3, "Need Call Sign!", txtCall},
-        {txtCntry->text().isEmpty(), "Need Country!", txtCntry},
-        {txtRSTS->text().isEmpty(), "Need Report Sent!", txtRSTS},
-    };
-    // Every check reads the fields as the operator left them; the last failure is shown.
-    MissingFieldFlag = false;
-    const auto* last = &checks[0];
-    for (const auto& check : checks) {
-        if (!check.fails) continue;
-        MissingFieldFlag = true;
-        last = &check;
-    }
-    if (!MissingFieldFlag) return;
-    lblDialog->setText(QString::fromLatin1(last->message));
-    last->field->setFocus();
+    const auto missing = missingEntryField(
+        {text(txtCall), text(txtRSTR), text(txtSec), text(txtRSTS), text(txtCntry)});
+    state_.entry.MissingFieldFlag = missing.has_value();
+    if (!missing) return;
+    lblDialog->setText(QString::fromLatin1(missing->message));
+    entryField(missing->field).setFocus();
 }
 
 bool Form1::readPostContestFields() {
@@ -309,14 +254,14 @@ bool Form1::readPostContestFields() {
         services_.ui.beep();
         return false;
     }
-    txtPostConDate->setText(QString::fromStdString(*date));
+    txtPostConDate->setText(qtText(*date));
     const auto time = storedTimeFromTyped(text(txtPostConTime), false);
     if (!time) {
         lblDialog->setText(QStringLiteral("Invalid time format!"));
         services_.ui.beep();
         return false;
     }
-    txtPostConTime->setText(QString::fromStdString(*time));
+    txtPostConTime->setText(qtText(*time));
     return true;
 }
 
@@ -324,10 +269,11 @@ void Form1::Mains() {
     if (postContestMode() && !readPostContestFields()) return;
     if (equalsIgnoringCase(text(txtSec), "DX")) txtSec->clear();
     frmcmp();
-    InvalidSectionFlag = !CheckSection();
+    EntryState& entry = state_.entry;
+    entry.InvalidSectionFlag = !CheckSection();
     dupcheck();
-    if (!MissingFieldFlag && !state_.entry.DupeFlag && !InvalidSectionFlag && !storeEntry()) return;
-    if (!InvalidSectionFlag && !MissingFieldFlag) {
+    if (!entry.MissingFieldFlag && !entry.DupeFlag && !entry.InvalidSectionFlag && !storeEntry()) return;
+    if (!entry.InvalidSectionFlag && !entry.MissingFieldFlag) {
         emptyEntry();
         txtCall->setFocus();
     }

@@ -38,6 +38,8 @@ void Form1::fillSectionTable() {
 }
 
 void Form1::createSectionLabels() {
+    if (sectionLabelHook_ == nullptr)
+        sectionLabelHook_ = &addHook([this](QObject* watched, QEvent* event) { return sectionLabelEvent(watched, *event); });
     for (QLabel* old : Label10) delete old;
     for (QLabel* old : sectionHeadings) delete old;
     Label10.assign(static_cast<std::size_t>(state_.logbook.sections.SectionCount()) + 1, nullptr);
@@ -57,8 +59,8 @@ void Form1::createSectionLabels() {
             label->setText(QString::fromStdString(state_.logbook.sections.SectionAbbr(cell.sectionIndex)));
             label->setToolTip(QString::fromStdString(state_.logbook.sections.SectionName(cell.sectionIndex)));
             label->setMouseTracking(true);
-            label->installEventFilter(this);
-            Label10[static_cast<std::size_t>(cell.sectionIndex)] = label;
+            sectionLabelHook_->watch(*label);
+            Label10.at(static_cast<std::size_t>(cell.sectionIndex)) = label;
         }
         // "Canada" must fit a column as narrow as a three-letter section.
         const double font = cell.sectionIndex == 0 ? kHeadingFont : kSectionFont;
@@ -75,7 +77,7 @@ void Form1::paintSections() {
     for (int i = 1; i < static_cast<int>(Label10.size()); ++i) {
         // Worked sections must stand out from a metre away: their colour, and bold.
         const bool isWorked = state_.logbook.sections.isWorked(i);
-        Label10[static_cast<std::size_t>(i)]->setStyleSheet(
+        Label10.at(static_cast<std::size_t>(i))->setStyleSheet(
             QStringLiteral("background-color: #C0C0C0; color: %1; font-weight: %2;")
                 .arg(isWorked ? worked : unworked, isWorked ? QStringLiteral("bold") : QStringLiteral("normal")));
     }
@@ -95,7 +97,7 @@ void Form1::MarkSectionWorked() {
     if (state_.logbook.sections.markWorked(txtSec->text().toStdString())) paintSections();
 }
 
-void Form1::Label10_Click(int index) { txtSec->setText(Label10[static_cast<std::size_t>(index)]->text()); }
+void Form1::Label10_Click(int index) { txtSec->setText(Label10.at(static_cast<std::size_t>(index))->text()); }
 
 void Form1::Label10_MouseMove(int index) {
     const double screenWidth = services_.screen.screen().width;
@@ -107,26 +109,17 @@ void Form1::Label10_MouseMove(int index) {
 
 void Form1::Form_MouseMove() { lblDupe->clear(); }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && watched == txtCall) {
-        txtCall_LostFocus();
-        return false;
-    }
-    if (event->type() == QEvent::MouseMove && watched == centralWidget()) {
-        Form_MouseMove();
-        return false;
-    }
-    if (event->type() != QEvent::MouseButtonRelease && event->type() != QEvent::MouseMove)
-        return QMainWindow::eventFilter(watched, event);
+bool Form1::sectionLabelEvent(QObject* watched, const QEvent& event) {
+    if (event.type() != QEvent::MouseButtonRelease && event.type() != QEvent::MouseMove) return false;
     for (int i = 1; i < static_cast<int>(Label10.size()); ++i) {
-        if (Label10[static_cast<std::size_t>(i)] != watched) continue;
-        if (event->type() == QEvent::MouseButtonRelease)
+        if (Label10.at(static_cast<std::size_t>(i)) != watched) continue;
+        if (event.type() == QEvent::MouseButtonRelease)
             Label10_Click(i);
         else
             Label10_MouseMove(i);
         return true;
     }
-    return QMainWindow::eventFilter(watched, event);
+    return false;
 }
 
 }  // namespace topband

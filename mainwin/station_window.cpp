@@ -1,33 +1,25 @@
 #include "mainwin/station_window.h"
 
-#include <QFocusEvent>
 #include <cmath>
 #include <limits>
 #include <optional>
 
 #include "core/number_text.h"
-#include "window/field_text_filter.h"
-#include "window/key_press_filter.h"
 #include "mainwin/shared_preferences.h"
+#include "window/field_text_filter.h"
+#include "window/key_codes.h"
+#include "window/key_press_filter.h"
+#include "window/qt_text.h"
 
 namespace topband {
 namespace {
 
-constexpr int kTab = 9;
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
-
-// Upper-cases a typed letter.
-int Cap3(int key) { return key != kTab && key >= 'a' && key <= 'z' ? key - 32 : key; }
-
 // Lets through Backspace, "-", ".", "/" and the digits; drops every other key.
 int numberr(int key) { return key == kBackspace || (key >= '-' && key <= '9') ? key : 0; }
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
-
 // The field as a number that fits the preferences' floats; nothing when it does not read as one.
 std::optional<float> readFloat(const QLineEdit& field) {
-    const auto value = parseNumber(field.text().toStdString());
+    const auto value = parseNumber(textOf(field));
     if (!value || std::abs(*value) > std::numeric_limits<float>::max()) return std::nullopt;
     return static_cast<float>(*value);
 }
@@ -58,7 +50,7 @@ frmStationID::frmStationID(AppState& state, Services& services, QWidget* parent)
     keys_->attach(Text5, [this](int& key) { Text5_KeyPress(key); });
     keys_->attach(Text6, [this](int& key) { Text6_KeyPress(key); });
     keys_->attach(Text2, [this](int& key) { Text2_KeyPress(key); });
-    Text6.installEventFilter(this);
+    events_.watch(Text6);
     // The call, section and country end up in quoted fields of 160pref.txt and the log, which
     // have no escape for a double quote.
     for (QLineEdit* field : {&Text1, &Text5, &Text2}) filterFieldText(*field, quotedFieldCharacter);
@@ -90,13 +82,13 @@ void frmStationID::layOut() {
 void frmStationID::Form_Load() {
     ResizeForm(form_, services_.screen, services_.ui);
     const Preferences& prefs = state_.prefs;
-    Text1.setText(qs(prefs.OwnCall));
-    Text2.setText(qs(prefs.OwnCountry));
-    Text3.setText(qs(formatSignedNumber(prefs.OwnLongitude)));
-    Text4.setText(qs(formatSignedNumber(prefs.OwnLatitude)));
-    Text6.setText(qs(formatSignedNumber(prefs.UtcOffset)));
-    Text5.setText(qs(prefs.OwnSection));
-    if (Text1.text().isEmpty()) Text1.setText(qs(services_.settings.value("UserCallSign", "")));
+    Text1.setText(qtText(prefs.OwnCall));
+    Text2.setText(qtText(prefs.OwnCountry));
+    Text3.setText(qtText(formatSignedNumber(prefs.OwnLongitude)));
+    Text4.setText(qtText(formatSignedNumber(prefs.OwnLatitude)));
+    Text6.setText(qtText(formatSignedNumber(prefs.UtcOffset)));
+    Text5.setText(qtText(prefs.OwnSection));
+    if (Text1.text().isEmpty()) Text1.setText(qtText(services_.settings.value("UserCallSign", "")));
 }
 
 void frmStationID::Text1_KeyPress(int& KeyAscii) {
@@ -104,7 +96,7 @@ void frmStationID::Text1_KeyPress(int& KeyAscii) {
         KeyAscii = 0;
         Command1_Click();
     }
-    KeyAscii = Cap3(KeyAscii);
+    KeyAscii = capitalKey(KeyAscii);
 }
 
 void frmStationID::Text5_KeyPress(int& KeyAscii) { Text1_KeyPress(KeyAscii); }
@@ -123,32 +115,23 @@ void frmStationID::Text6_LostFocus() {
     Text6.setFocus();
 }
 
-bool frmStationID::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &Text6 && event->type() == QEvent::FocusOut && isVisible()) {
-        // Only a move to another control of this window counts, not a switch to another window.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) Text6_LostFocus();
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
 // Completes the country from the prefix table as it is typed; the comparison keeps letter case.
 void frmStationID::Text2_KeyPress(int& KeyAscii) {
     const int cursor = insertionPoint(Text2);
-    if (cursor == 0) KeyAscii = Cap3(KeyAscii);
+    if (cursor == 0) KeyAscii = capitalKey(KeyAscii);
     if (KeyAscii <= 0) return;
     const QString typed = Text2.text().left(cursor) + QChar(KeyAscii);
-    const std::string wanted = typed.toStdString();
+    const std::string wanted = stdText(typed);
     const PrefixTable& table = state_.prefixes;
     for (int rowNumber = table.PrefixCount(); rowNumber >= 1; --rowNumber) {
         const PrefixRow& row = table.row(rowNumber);
         if (!row.country.starts_with(wanted)) continue;
-        const QString country = qs(row.country);
+        const QString country = qtText(row.country);
         Text2.setText(country);
         Text2.setCursorPosition(static_cast<int>(country.size()));
         Text2.cursorBackward(true, static_cast<int>(country.size() - typed.size()));
-        Text3.setText(qs(formatSignedNumber(row.longitude)));
-        Text4.setText(qs(formatSignedNumber(row.latitude)));
+        Text3.setText(qtText(formatSignedNumber(row.longitude)));
+        Text4.setText(qtText(formatSignedNumber(row.latitude)));
         KeyAscii = 0;
         return;
     }
@@ -170,7 +153,7 @@ void frmStationID::Command1_Click() {
     };
     IoResult saved;
     for (const auto& [key, field] : shared)
-        saved = SetSharedPreference(state_.shared, services_.files, key, field->text().toStdString(), field == &Text4);
+        saved = SetSharedPreference(state_.shared, services_.files, key, textOf(*field), field == &Text4);
     if (!saved) {
         const std::string& path = state_.shared.SharedPrefsPath;
         services_.ui.messageBox("Shared Preferences Error", path.empty() ? saved.error : saved.error + "  " + path);
@@ -179,10 +162,10 @@ void frmStationID::Command1_Click() {
 }
 
 void frmStationID::storeStation(Preferences& prefs) const {
-    prefs.OwnCall = Text1.text().toStdString();
-    prefs.OwnSection = Text5.text().toStdString();
+    prefs.OwnCall = textOf(Text1);
+    prefs.OwnSection = textOf(Text5);
     prefs.UtcOffset = readFloat(Text6).value_or(prefs.UtcOffset);
-    prefs.OwnCountry = Text2.text().toStdString();
+    prefs.OwnCountry = textOf(Text2);
     prefs.OwnLongitude = readFloat(Text3).value_or(prefs.OwnLongitude);
     prefs.OwnLatitude = readFloat(Text4).value_or(prefs.OwnLatitude);
 }

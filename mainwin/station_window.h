@@ -7,15 +7,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "window/designed_form.h"
-#include "state/app_state.h"
 #include "platform/services.h"
+#include "state/app_state.h"
+#include "window/designed_form.h"
+#include "window/event_hook.h"
 
 namespace topband {
 
 class KeyPressFilter;
 
-class frmStationID : public QDialog {
+class frmStationID final : public QDialog {
+    Q_OBJECT
+
 public:
     frmStationID(AppState& state, Services& services, QWidget* parent = nullptr);
 
@@ -41,9 +44,6 @@ public:
     QLabel Label5{QStringLiteral("Your Latitude:"), this};
     QLineEdit Text4{this};
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void layOut();
     void Form_Load();
@@ -57,6 +57,11 @@ private:
     Services& services_;
     DesignedForm form_;
     KeyPressFilter* keys_;
+    // Leaving the UTC offset checks it.
+    EventHook events_{[this](QObject*, QEvent* event) {
+        if (isVisible() && focusMovedWithinWindow(*event)) Text6_LostFocus();
+        return false;
+    }};
 };
 
 }  // namespace topband

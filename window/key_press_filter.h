@@ -10,7 +10,9 @@ class QLineEdit;
 
 namespace topband {
 
-class KeyPressFilter : public QObject {
+class KeyPressFilter final : public QObject {
+    Q_OBJECT
+
 public:
     using Handler = std::function<void(int& keyAscii)>;
 

@@ -5,15 +5,13 @@
 #include <QListWidget>
 
 #include "tests/mainwin/main_window_fixture.h"
+#include "tests/support/widget_text.h"
 
 namespace topband {
 namespace {
 
 using testing::line;
 using testing::MainWindowTest;
-
-std::string text(const QLabel* label) { return label->text().toStdString(); }
-std::string text(const QLineEdit* field) { return field->text().toStdString(); }
 
 // Local time 13:05:09 with the stored offset of 5 hours, as the system's own clock has it.
 class EntryWindowTest : public MainWindowTest {
@@ -55,16 +53,16 @@ TEST_F(EntryWindowTest, FieldsTakeTheirLengthsAndTabInOrder) {
 TEST_F(EntryWindowTest, DigitsAfterACompleteCallStartTheReport) {
     start();
     type(form.txtCall, "k1abc599");
-    EXPECT_EQ(text(form.txtCall), "K1ABC");
-    EXPECT_EQ(text(form.txtRSTR), "599");
+    EXPECT_EQ(textOf(*form.txtCall), "K1ABC");
+    EXPECT_EQ(textOf(*form.txtRSTR), "599");
     EXPECT_TRUE(form.txtRSTR->hasFocus());
-    EXPECT_EQ(text(form.txtRSTS), "599");  // filled when the call was left
-    EXPECT_EQ(form.ForwardTarget, 0);
+    EXPECT_EQ(textOf(*form.txtRSTS), "599");  // filled when the call was left
+    EXPECT_EQ(state.entry.ForwardTarget, 0);
 
     // A call with a slash never passes a digit on.
     form.cmdClear->click();
     type(form.txtCall, "W1AW/M5");
-    EXPECT_EQ(text(form.txtCall), "W1AW/M5");
+    EXPECT_EQ(textOf(*form.txtCall), "W1AW/M5");
     EXPECT_TRUE(form.txtCall->hasFocus());
 }
 
@@ -73,13 +71,13 @@ TEST_F(EntryWindowTest, KeysThatCannotBelongToAFieldMoveOnToTheNext) {
     form.txtRSTR->setFocus();
     typeOn("c");
     EXPECT_TRUE(form.txtSec->hasFocus());
-    EXPECT_EQ(text(form.txtSec), "C");
+    EXPECT_EQ(textOf(*form.txtSec), "C");
     typeOn("t5");
-    EXPECT_EQ(text(form.txtSec), "CT");
+    EXPECT_EQ(textOf(*form.txtSec), "CT");
     EXPECT_TRUE(form.txtRSTS->hasFocus());
-    EXPECT_EQ(text(form.txtRSTS), "5");
+    EXPECT_EQ(textOf(*form.txtRSTS), "5");
     typeOn("79e");
-    EXPECT_EQ(text(form.txtRSTS), "579");
+    EXPECT_EQ(textOf(*form.txtRSTS), "579");
     EXPECT_TRUE(form.txtCntry->hasFocus());
     // The capital letter, completed from the prefix table like a typed one.
     ASSERT_FALSE(form.txtCntry->text().isEmpty());
@@ -98,62 +96,62 @@ TEST_F(EntryWindowTest, QuotesAndStrayKeysNeverReachTheFields) {
     form.txtRSTS->setFocus();
     form.txtRSTS->clear();
     type(form.txtRSTS, "5-9");
-    EXPECT_EQ(text(form.txtCall), "K1ABC");
-    EXPECT_EQ(text(form.txtSec), "");
-    EXPECT_EQ(text(form.txtCntry), "USA");
-    EXPECT_EQ(text(form.txtRSTS), "59");
+    EXPECT_EQ(textOf(*form.txtCall), "K1ABC");
+    EXPECT_EQ(textOf(*form.txtSec), "");
+    EXPECT_EQ(textOf(*form.txtCntry), "USA");
+    EXPECT_EQ(textOf(*form.txtRSTS), "59");
 }
 
 TEST_F(EntryWindowTest, ACommittedContactIsStoredWrittenAndCounted) {
     start();
     type(form.txtCall, "k1abc599ct599");
-    EXPECT_EQ(text(form.txtCntry), "USA");
+    EXPECT_EQ(textOf(*form.txtCntry), "USA");
     enter(form.txtRSTS);
-    ASSERT_EQ(state.log.ContactCount(), 1);
+    ASSERT_EQ(state.logbook.log.ContactCount(), 1);
     const Contact stored{"K1ABC", "599", "CT", "599", "USA", "2026/12/05", "18:05:09"};
-    EXPECT_EQ(state.log.record(1), stored);
+    EXPECT_EQ(state.logbook.log.record(1), stored);
     EXPECT_EQ(logFile(), "\"K1ABC\",\"599\",\"CT\",\"599\",\"USA\",\"2026/12/05\",\"18:05:09\"\r\n");
-    EXPECT_TRUE(state.sections.isWorked(state.sections.find("CT")));
-    EXPECT_EQ(text(form.lblTotCon), "1");
-    EXPECT_EQ(text(form.lblTotScore), "2");
-    for (const QLineEdit* field : fiveFields()) EXPECT_EQ(text(field), "");
+    EXPECT_TRUE(state.logbook.sections.isWorked(state.logbook.sections.find("CT")));
+    EXPECT_EQ(textOf(*form.lblTotCon), "1");
+    EXPECT_EQ(textOf(*form.lblTotScore), "2");
+    for (const QLineEdit* field : fiveFields()) EXPECT_EQ(textOf(*field), "");
     EXPECT_TRUE(form.txtCall->hasFocus());
-    EXPECT_EQ(text(form.lblDialog), "");
-    EXPECT_EQ(state.MacroCall, "");
+    EXPECT_EQ(textOf(*form.lblDialog), "");
+    EXPECT_EQ(state.entry.MacroCall, "");
 
     // The next contact is checked against the first.
     type(form.txtCall, "K1ABC");
     enter(form.txtCall);
-    EXPECT_EQ(state.log.ContactCount(), 1);
-    EXPECT_EQ(text(form.lblDialog), "Duplicate K1ABC CT 2026/12/05 18:05:09  Rec#  1");
+    EXPECT_EQ(state.logbook.log.ContactCount(), 1);
+    EXPECT_EQ(textOf(*form.lblDialog), "Duplicate K1ABC CT 2026/12/05 18:05:09  Rec#  1");
 }
 
 TEST_F(EntryWindowTest, ADxStationGivenSectionDxIsStoredWithoutASection) {
     start();
     type(form.txtCall, "G3XYZ579");
-    EXPECT_EQ(text(form.txtCntry), "England");
+    EXPECT_EQ(textOf(*form.txtCntry), "England");
     EXPECT_TRUE(form.Label3->isVisibleTo(&form));
     typeOn("dx");
-    EXPECT_EQ(text(form.txtSec), "DX");
+    EXPECT_EQ(textOf(*form.txtSec), "DX");
     enter(form.txtSec);
-    ASSERT_EQ(state.log.ContactCount(), 1);
-    EXPECT_EQ(state.log.record(1).section, "");
-    EXPECT_EQ(state.log.record(1).reportReceived, "579");
-    EXPECT_EQ(state.tallies.DXContactCount, 1);
-    EXPECT_EQ(text(form.lblTotSec), "1");
+    ASSERT_EQ(state.logbook.log.ContactCount(), 1);
+    EXPECT_EQ(state.logbook.log.record(1).section, "");
+    EXPECT_EQ(state.logbook.log.record(1).reportReceived, "579");
+    EXPECT_EQ(state.logbook.tallies.DXContactCount, 1);
+    EXPECT_EQ(textOf(*form.lblTotSec), "1");
     ASSERT_EQ(form.List1->count(), 1);
-    EXPECT_EQ(form.List1->item(0)->text().toStdString(), "England");
-    EXPECT_EQ(text(form.lblStation[5]), "DX  1");
-    EXPECT_EQ(text(form.lblTotScore), "5");
+    EXPECT_EQ(stdText(form.List1->item(0)->text()), "England");
+    EXPECT_EQ(textOf(*form.lblStation[5]), "DX  1");
+    EXPECT_EQ(textOf(*form.lblTotScore), "5");
 }
 
 TEST_F(EntryWindowTest, EnterWithAnEmptyEntryAsksForTheLastMissingField) {
     start();
     enter(form.txtCall);
-    EXPECT_EQ(text(form.lblDialog), "Need Report Sent!");
+    EXPECT_EQ(textOf(*form.lblDialog), "Need Report Sent!");
     EXPECT_TRUE(form.txtRSTS->hasFocus());
-    EXPECT_TRUE(form.MissingFieldFlag);
-    EXPECT_EQ(state.log.ContactCount(), 0);
+    EXPECT_TRUE(state.entry.MissingFieldFlag);
+    EXPECT_EQ(state.logbook.log.ContactCount(), 0);
 }
 
 TEST_F(EntryWindowTest, RequiredFieldsAreCheckedInTheirOrder) {
@@ -168,10 +166,10 @@ TEST_F(EntryWindowTest, RequiredFieldsAreCheckedInTheirOrder) {
     for (const auto& c : cases) {
         form.lblDialog->clear();
         const char* values[] = {c.call, c.rstr, c.sec, c.rsts, c.country};
-        for (std::size_t i = 0; i < 5; ++i) fiveFields()[i]->setText(QString::fromUtf8(values[i]));
+        for (std::size_t i = 0; i < 5; ++i) fiveFields()[i]->setText(qtText(values[i]));
         form.frmcmp();
-        EXPECT_EQ(form.MissingFieldFlag, c.focus != nullptr) << c.message;
-        EXPECT_EQ(text(form.lblDialog), c.message);
+        EXPECT_EQ(state.entry.MissingFieldFlag, c.focus != nullptr) << c.message;
+        EXPECT_EQ(textOf(*form.lblDialog), c.message);
         if (c.focus) {
             EXPECT_TRUE(c.focus->hasFocus()) << c.message;
         }
@@ -181,11 +179,11 @@ TEST_F(EntryWindowTest, RequiredFieldsAreCheckedInTheirOrder) {
 TEST_F(EntryWindowTest, AnInvalidSectionIsRefusedAndTheFieldsStay) {
     start();
     type(form.txtCall, "K1ABC599?");
-    EXPECT_EQ(text(form.txtSec), "?");
+    EXPECT_EQ(textOf(*form.txtSec), "?");
     enter(form.txtSec);
-    EXPECT_EQ(text(form.lblDialog), "Invalid Section!");
-    EXPECT_EQ(state.log.ContactCount(), 0);
-    EXPECT_EQ(text(form.txtCall), "K1ABC");
+    EXPECT_EQ(textOf(*form.lblDialog), "Invalid Section!");
+    EXPECT_EQ(state.logbook.log.ContactCount(), 0);
+    EXPECT_EQ(textOf(*form.txtCall), "K1ABC");
 }
 
 TEST_F(EntryWindowTest, TodaysCanadianSectionsAreStoredAndTheRetiredOnesRefused) {
@@ -196,13 +194,13 @@ TEST_F(EntryWindowTest, TodaysCanadianSectionsAreStoredAndTheRetiredOnesRefused)
     };
     for (const auto& c : today) {
         type(form.txtCall, c.typed);
-        EXPECT_EQ(text(form.txtCntry), "Canada") << c.typed;
+        EXPECT_EQ(textOf(*form.txtCntry), "Canada") << c.typed;
         enter(form.txtRSTS);
-        EXPECT_EQ(state.log.record(state.log.ContactCount()).section, c.section);
-        EXPECT_TRUE(state.sections.isWorked(state.sections.find(c.section))) << c.section;
+        EXPECT_EQ(state.logbook.log.record(state.logbook.log.ContactCount()).section, c.section);
+        EXPECT_TRUE(state.logbook.sections.isWorked(state.logbook.sections.find(c.section))) << c.section;
     }
-    EXPECT_EQ(state.log.ContactCount(), 5);
-    EXPECT_EQ(text(form.Label15), "Sections Worked: 5");
+    EXPECT_EQ(state.logbook.log.ContactCount(), 5);
+    EXPECT_EQ(textOf(*form.Label15), "Sections Worked: 5");
 
     const struct { const char* typed; const char* message; } retired[] = {
         {"ve1fff599mar599", "MAR is now NB, NS or PE"}, {"ve3ggg599gta599", "GTA is now GH"},
@@ -212,8 +210,8 @@ TEST_F(EntryWindowTest, TodaysCanadianSectionsAreStoredAndTheRetiredOnesRefused)
         form.cmdClear_Click();
         type(form.txtCall, c.typed);
         enter(form.txtRSTS);
-        EXPECT_EQ(text(form.lblDialog), c.message);
-        EXPECT_EQ(state.log.ContactCount(), 5);
+        EXPECT_EQ(textOf(*form.lblDialog), c.message);
+        EXPECT_EQ(state.logbook.log.ContactCount(), 5);
     }
     EXPECT_EQ(logFile().find("MAR"), std::string::npos);
 }
@@ -223,22 +221,22 @@ TEST_F(EntryWindowTest, LeavingACallFillsBothReportsWithTheDefault) {
     type(form.txtCall, "K1ABC");
     QTest::keyClick(form.txtCall, Qt::Key_Tab);
     EXPECT_TRUE(form.txtRSTR->hasFocus());
-    EXPECT_EQ(text(form.txtRSTR), "599");
-    EXPECT_EQ(form.txtRSTR->selectedText().toStdString(), "599");
-    EXPECT_EQ(text(form.txtRSTS), "599");
-    EXPECT_EQ(state.MacroRST, "599");
-    EXPECT_EQ(state.MacroCall, "K1ABC");
+    EXPECT_EQ(textOf(*form.txtRSTR), "599");
+    EXPECT_EQ(stdText(form.txtRSTR->selectedText()), "599");
+    EXPECT_EQ(textOf(*form.txtRSTS), "599");
+    EXPECT_EQ(state.entry.MacroRST, "599");
+    EXPECT_EQ(state.entry.MacroCall, "K1ABC");
 
     // Typing over the selected default replaces it.
     typeOn("57");
-    EXPECT_EQ(text(form.txtRSTR), "57");
+    EXPECT_EQ(textOf(*form.txtRSTR), "57");
 }
 
 TEST_F(EntryWindowTest, ADigitPassedOnAfterADuplicateCallLeavesTheEntryEmpty) {
     start(line({"K1ABC", "599", "CT", "599", "USA", "2026/12/05", "17:00:00"}));
     type(form.txtCall, "K1ABC5");
-    EXPECT_EQ(text(form.lblDialog), "Duplicate K1ABC CT 2026/12/05 17:00:00  Rec#  1");
-    for (const QLineEdit* field : fiveFields()) EXPECT_EQ(text(field), "");
+    EXPECT_EQ(textOf(*form.lblDialog), "Duplicate K1ABC CT 2026/12/05 17:00:00  Rec#  1");
+    for (const QLineEdit* field : fiveFields()) EXPECT_EQ(textOf(*field), "");
     EXPECT_TRUE(form.txtCall->hasFocus());
 }
 
@@ -247,8 +245,8 @@ TEST_F(EntryWindowTest, EscapeClearsTheEntry) {
     type(form.txtCall, "K1ABC599");
     form.txtCall->setFocus();
     QTest::keyClick(form.txtCall, Qt::Key_Escape);
-    for (const QLineEdit* field : fiveFields()) EXPECT_EQ(text(field), "");
-    EXPECT_EQ(text(form.Label19), "");
+    for (const QLineEdit* field : fiveFields()) EXPECT_EQ(textOf(*field), "");
+    EXPECT_EQ(textOf(*form.Label19), "");
     EXPECT_TRUE(form.txtCall->hasFocus());
 }
 
@@ -260,24 +258,24 @@ TEST_F(EntryWindowTest, PostContestContactsTakeTheTypedUtcDateAndTime) {
     EXPECT_TRUE(form.txtPostConTime->isVisibleTo(&form));
     EXPECT_EQ(form.txtPostConTime->maxLength(), 5);
     form.txtPostConDate->setFocus();
-    EXPECT_EQ(text(form.txtPostConDate), "2026/12/06");
-    EXPECT_EQ(form.txtPostConDate->selectedText().toStdString(), "2026/12/06");
+    EXPECT_EQ(textOf(*form.txtPostConDate), "2026/12/06");
+    EXPECT_EQ(stdText(form.txtPostConDate->selectedText()), "2026/12/06");
     type(form.txtPostConDate, "20261207x");
-    EXPECT_EQ(text(form.txtPostConDate), "20261207");
+    EXPECT_EQ(textOf(*form.txtPostConDate), "20261207");
     form.txtPostConTime->setFocus();
     type(form.txtPostConTime, "22a01");
-    EXPECT_EQ(text(form.txtPostConTime), "2201");
+    EXPECT_EQ(textOf(*form.txtPostConTime), "2201");
 
     form.txtCall->setFocus();
     type(form.txtCall, "K1ABC599ct");
     enter(form.txtSec);
-    ASSERT_EQ(state.log.ContactCount(), 1);
-    EXPECT_EQ(state.log.record(1).date, "2026/12/07");
-    EXPECT_EQ(state.log.record(1).time, "22:01");
+    ASSERT_EQ(state.logbook.log.ContactCount(), 1);
+    EXPECT_EQ(state.logbook.log.record(1).date, "2026/12/07");
+    EXPECT_EQ(state.logbook.log.record(1).time, "22:01");
     EXPECT_EQ(logFile(), "\"K1ABC\",\"599\",\"CT\",\"599\",\"USA\",\"2026/12/07\",\"22:01\"\r\n");
     // The date and time stay for the next contact.
-    EXPECT_EQ(text(form.txtPostConTime), "22:01");
-    EXPECT_EQ(text(form.txtPostConDate), "2026/12/07");
+    EXPECT_EQ(textOf(*form.txtPostConTime), "22:01");
+    EXPECT_EQ(textOf(*form.txtPostConDate), "2026/12/07");
 
     form.mnuPostContest->trigger();
     EXPECT_FALSE(form.mnuPostContest->isChecked());
@@ -294,16 +292,16 @@ TEST_F(EntryWindowTest, PostContestDatesAndTimesMustBeUnambiguous) {
         {"2026/12/05", "22", "Invalid time format!"},
     };
     for (const auto& c : cases) {
-        form.txtPostConDate->setText(QString::fromUtf8(c.date));
-        form.txtPostConTime->setText(QString::fromUtf8(c.time));
+        form.txtPostConDate->setText(qtText(c.date));
+        form.txtPostConTime->setText(qtText(c.time));
         form.txtCall->setText(QStringLiteral("K1ABC"));
         const int beeps = fx.ui.beeps;
         enter(form.txtCall);
-        EXPECT_EQ(text(form.lblDialog), c.message) << c.date << " " << c.time;
+        EXPECT_EQ(textOf(*form.lblDialog), c.message) << c.date << " " << c.time;
         EXPECT_EQ(fx.ui.beeps, beeps + 1);
-        EXPECT_EQ(text(form.txtCall), "K1ABC");
+        EXPECT_EQ(textOf(*form.txtCall), "K1ABC");
     }
-    EXPECT_EQ(state.log.ContactCount(), 0);
+    EXPECT_EQ(state.logbook.log.ContactCount(), 0);
 }
 
 TEST_F(EntryWindowTest, AFullLogRefusesTheContactAndKeepsTheFields) {
@@ -312,11 +310,11 @@ TEST_F(EntryWindowTest, AFullLogRefusesTheContactAndKeepsTheFields) {
     type(form.txtCall, "W9XYZ599wi");
     const int beeps = fx.ui.beeps;
     enter(form.txtSec);
-    EXPECT_EQ(state.log.ContactCount(), MaxContacts);
-    EXPECT_EQ(text(form.lblDialog), "Log full: 11000 contacts! This contact was not stored.");
+    EXPECT_EQ(state.logbook.log.ContactCount(), MaxContacts);
+    EXPECT_EQ(textOf(*form.lblDialog), "Log full: 11000 contacts! This contact was not stored.");
     EXPECT_GT(fx.ui.beeps, beeps);
-    EXPECT_EQ(text(form.txtCall), "W9XYZ");
-    EXPECT_EQ(text(form.txtSec), "WI");
+    EXPECT_EQ(textOf(*form.txtCall), "W9XYZ");
+    EXPECT_EQ(textOf(*form.txtSec), "WI");
     EXPECT_EQ(logFile(), before);
 }
 
@@ -328,16 +326,16 @@ TEST_F(EntryWindowTest, AFailedAppendIsReportedAndNothingIsKept) {
     ASSERT_EQ(fx.ui.messages.size(), 2u);  // after the start-up question
     EXPECT_EQ(fx.ui.messages.back().title, "Error Writing Log");
     EXPECT_NE(fx.ui.messages.back().text.find("No space left on device"), std::string::npos);
-    EXPECT_EQ(state.log.ContactCount(), 0);
-    EXPECT_FALSE(state.sections.isWorked(state.sections.find("CT")));
-    EXPECT_EQ(text(form.txtCall), "K1ABC");
+    EXPECT_EQ(state.logbook.log.ContactCount(), 0);
+    EXPECT_FALSE(state.logbook.sections.isWorked(state.logbook.sections.find("CT")));
+    EXPECT_EQ(textOf(*form.txtCall), "K1ABC");
     EXPECT_EQ(logFile(), "");
 
     // Once the disk has room again the same entry commits.
     fx.files.failAppend = false;
     enter(form.txtSec);
-    EXPECT_EQ(state.log.ContactCount(), 1);
-    EXPECT_EQ(logFile(), line(state.log.record(1)));
+    EXPECT_EQ(state.logbook.log.ContactCount(), 1);
+    EXPECT_EQ(logFile(), line(state.logbook.log.record(1)));
 }
 
 TEST_F(EntryWindowTest, AClockThatDisagreesWithItselfIsReportedAtTheCommit) {
@@ -345,25 +343,25 @@ TEST_F(EntryWindowTest, AClockThatDisagreesWithItselfIsReportedAtTheCommit) {
     fx.clock.systemUtcOffsetHours = 5.0 + 2.0 / 60;  // UTC two minutes later than local + offset
     type(form.txtCall, "K1ABC599ct");
     enter(form.txtSec);
-    EXPECT_EQ(state.log.ContactCount(), 1);
-    EXPECT_EQ(text(form.lblDialog), "Check the clock: local time + UTC offset is more than a minute off UTC!");
+    EXPECT_EQ(state.logbook.log.ContactCount(), 1);
+    EXPECT_EQ(textOf(*form.lblDialog), "Check the clock: local time + UTC offset is more than a minute off UTC!");
 
     fx.clock.systemUtcOffsetHours = 5.0 + 1.0 / 60;  // a minute is tolerated
     type(form.txtCall, "K2ABC599eny");
     enter(form.txtSec);
-    EXPECT_EQ(state.log.ContactCount(), 2);
-    EXPECT_EQ(text(form.lblDialog), "");
+    EXPECT_EQ(state.logbook.log.ContactCount(), 2);
+    EXPECT_EQ(textOf(*form.lblDialog), "");
 }
 
 TEST_F(EntryWindowTest, AFullWorkedCountryListStillStoresTheContact) {
     start();
-    for (int i = 0; i < MaxWorkedCountries; ++i) state.workedCountries.add("Country " + std::to_string(i));
+    for (int i = 0; i < MaxWorkedCountries; ++i) state.logbook.workedCountries.add("Country " + std::to_string(i));
     type(form.txtCall, "G3XYZ579");
     enter(form.txtRSTR);
-    ASSERT_EQ(state.log.ContactCount(), 1);
-    EXPECT_EQ(state.workedCountries.WorkedCountryCount(), MaxWorkedCountries);
-    EXPECT_FALSE(state.workedCountries.contains("England"));
-    EXPECT_EQ(state.tallies.DXContactCount, 1);
+    ASSERT_EQ(state.logbook.log.ContactCount(), 1);
+    EXPECT_EQ(state.logbook.workedCountries.WorkedCountryCount(), MaxWorkedCountries);
+    EXPECT_FALSE(state.logbook.workedCountries.contains("England"));
+    EXPECT_EQ(state.logbook.tallies.DXContactCount, 1);
 }
 
 }  // namespace
