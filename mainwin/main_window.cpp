@@ -1,4 +1,5 @@
 #include "mainwin/main_window.h"
+#include "mainwin/main_window_scaling.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -66,7 +67,7 @@ std::string Form1::workingFile(const char* name) const {
 bool Form1::Form_Load() {
     state_.logbook.mode = "CW";
     Label3->hide();
-    layout_->applyMainWindowLoadScaling(services_.screen);
+    applyMainWindowLoadScaling(*layout_, services_.screen);
     FitCountryList();
     lblDialog->setText(QStringLiteral("Ready to begin!"));
     createListColumns();
@@ -206,7 +207,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::PercentResize() {
-    if (!layout_->percentResize(services_.screen, state_.prefs.FormSizePercent)) {
+    if (!percentResize(*layout_, services_.screen, state_.prefs.FormSizePercent)) {
         state_.prefs.FormSizePercent = 100;
         savepref();
     }
@@ -215,7 +216,7 @@ void Form1::PercentResize() {
 
 void Form1::TaskbarResize() {
     mnuTaskbar->setChecked(state_.prefs.TaskbarSetting == 1);
-    if (layout_->taskbarResize(services_.screen, state_.prefs)) FitCountryList();
+    if (taskbarResize(*layout_, services_.screen, state_.prefs)) FitCountryList();
 }
 
 void Form1::mnuFormSize_Click() {

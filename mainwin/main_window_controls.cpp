@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "mainwin/main_window.h"
+#include "mainwin/recent_contacts_columns.h"
 
 namespace topband {
 namespace {
@@ -200,15 +201,13 @@ void Form1::createControls() {
 }
 
 void Form1::createListColumns() {
-    static constexpr struct { const char* header; double width; } columns[] = {
-        {"Rec#", 550}, {"Call", 1000}, {"Rec", 500}, {"Sec", 600},
-        {"Snt", 500},  {"Date", 600},  {"Time", 600}, {"Country", 1650},
-    };
-    QStringList headers;
-    for (const auto& c : columns) headers << QString::fromUtf8(c.header);
-    ListView1->setHeaderLabels(headers);
+    QStringList headings;
     std::vector<double> widths;
-    for (const auto& c : columns) widths.push_back(c.width);
+    for (const ListColumn& column : kRecentContactColumns) {
+        headings << QString::fromLatin1(column.heading);
+        widths.push_back(column.designWidth);
+    }
+    ListView1->setHeaderLabels(headings);
     layout_->setColumnWidths(*ListView1, widths);
 }
 

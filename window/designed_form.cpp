@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "platform/ui.h"
+#include "window/qt_text.h"
 
 namespace topband {
 namespace {
@@ -141,8 +142,7 @@ void DesignedForm::applyTo(const Columns& columns) const {
         columns.list->setColumnWidth(static_cast<int>(i), pixels(columns.designWidths[i] * scaling_.x));
 }
 
-
-bool DesignedForm::applyIfPossible(const std::function<Scaling()>& compute) {
+bool DesignedForm::tryApply(const std::function<Scaling()>& compute) {
     try {
         apply(compute());
         return true;
@@ -152,35 +152,15 @@ bool DesignedForm::applyIfPossible(const std::function<Scaling()>& compute) {
 }
 
 void DesignedForm::scaleToScreen(const Screen& screen, ScreenScalingOptions options) {
-    applyIfPossible([&] { return screenScaling(design(), desktop(screen), options); });
+    tryApply([&] { return screenScaling(design(), desktop(screen), options); });
 }
 
 void DesignedForm::scaleToWorkArea(const Screen& screen) {
-    applyIfPossible([&] { return workAreaScaling(design(), desktop(screen)); });
+    tryApply([&] { return workAreaScaling(design(), desktop(screen)); });
 }
 
 void DesignedForm::fillWorkArea(const Screen& screen) {
-    applyIfPossible([&] { return fillWorkAreaScaling(design(), desktop(screen)); });
-}
-
-void DesignedForm::applyMainWindowLoadScaling(const Screen& screen) {
-    applyIfPossible([&] { return mainWindowLoadScaling(design(), desktop(screen)); });
-}
-
-bool DesignedForm::percentResize(const Screen& screen, std::uint8_t percent, QWidget* spotList) {
-    double spotListFont = 1;
-    const bool done = applyIfPossible([&] {
-        const PercentScaling scaling = percentScaling(design(), desktop(screen), percent);
-        spotListFont = scaling.spotListFont;
-        return scaling.form;
-    });
-    if (done && spotList) scaleFont(*spotList, spotListFont);
-    return done;
-}
-
-bool DesignedForm::taskbarResize(const Screen& screen, const Preferences& prefs) {
-    return prefs.FormSizePercent == 100 &&
-           applyIfPossible([&] { return taskbarScaling(scaling_, desktop(screen), prefs.TaskbarSetting); });
+    tryApply([&] { return fillWorkAreaScaling(design(), desktop(screen)); });
 }
 
 void ResizeForm(DesignedForm& form, const Screen& screen, Ui& ui) {
@@ -196,7 +176,7 @@ void ResizeFormTo(DesignedForm& form, const Screen& screen, Ui& ui, float width,
     try {
         const Scaling scaling = resizeFormToScaling(form.scaling(), form.desktop(screen),
                                                     {width, height, baseWidth, baseHeight, exactSize == 1, fontWeight});
-        if (!fontName.empty()) form.setFontName(QString::fromStdString(fontName));
+        if (!fontName.empty()) form.setFontName(qtText(fontName));
         form.apply(scaling);
     } catch (const ScalingError& e) {
         ui.messageBox("Form Resize Error", e.what());

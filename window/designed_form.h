@@ -9,9 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "window/window_scaling.h"
-#include "core/preferences.h"
 #include "platform/screen.h"
+#include "window/window_scaling.h"
 
 class QFrame;
 class QMenuBar;
@@ -44,21 +43,14 @@ public:
     // Scales the window and every control from the design figures.
     void apply(const Scaling& scaling);
 
+    // Applies the scaling `compute` gives; false, and the window stays as it was, when it cannot
+    // be scaled.
+    bool tryApply(const std::function<Scaling()>& compute);
+
     // Scalings that windows carry in their own load code; a window that cannot be scaled stays as it was.
     void scaleToScreen(const Screen& screen, ScreenScalingOptions options = {});
     void scaleToWorkArea(const Screen& screen);
     void fillWorkArea(const Screen& screen);
-
-    // The main window's own scaling; FitCountryList follows each of these.
-    // Start-up: the whole screen.
-    void applyMainWindowLoadScaling(const Screen& screen);
-    // Start-up with FormSizePercent below 100: that share of the screen, centred, and the spot list's
-    // font shrinks once more. False when impossible: the caller then stores 100 % (savepref) so that
-    // the next start uses the full screen.
-    [[nodiscard]] bool percentResize(const Screen& screen, std::uint8_t percent, QWidget* spotList = nullptr);
-    // Only at a form size of 100: the work area (TaskbarSetting 1) or the screen (0), fonts kept.
-    // True when the window was resized.
-    bool taskbarResize(const Screen& screen, const Preferences& prefs);
 
     Size design() const { return {design_.width, design_.height}; }
     const Scaling& scaling() const { return scaling_; }
@@ -89,7 +81,6 @@ private:
     // A main window's own text is that of its central area: the menu bar keeps the desktop's font,
     // as menus do everywhere.
     QWidget& clientArea() const;
-    bool applyIfPossible(const std::function<Scaling()>& compute);
     QMenuBar* menuBar() const;
     int menuBarHeight() const;
 

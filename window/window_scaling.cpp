@@ -1,6 +1,7 @@
 #include "window/window_scaling.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "core/number_text.h"

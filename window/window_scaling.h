@@ -4,7 +4,6 @@
 // The window code only applies the result. Every result keeps the whole window frame (title bar
 // included) inside the work area, so no control falls off a small screen or under a panel: the
 // client area shrinks if need be, and the controls follow the size it ends up with.
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -16,9 +15,6 @@ namespace topband {
 
 inline constexpr double kDesignScreenWidth = 9600;
 inline constexpr double kDesignScreenHeight = 7200;
-
-// Design widths of the recent-contacts columns "Rec#", "Call", "Rec", "Sec", "Snt", "Date", "Time", "Country".
-inline constexpr std::array<double, 8> kRecentContactColumns{550, 1000, 500, 600, 500, 600, 600, 1650};
 
 struct Size {
     double width = 0, height = 0;

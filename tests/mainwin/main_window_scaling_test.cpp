@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "mainwin/main_window_scaling.h"
 #include "window/designed_form.h"
 #include "tests/window/pixels.h"
 #include "tests/fakes/fake_screen.h"
@@ -52,7 +53,7 @@ protected:
 
 TEST_F(MainWindowScaling, StartUpFillsTheScreenBelowTitleAndMenuBars) {
     screen.setPixels(1366, 768, 32);
-    form->applyMainWindowLoadScaling(screen);
+    applyMainWindowLoadScaling(*form, screen);
     EXPECT_TRUE(workArea().contains(frameOnScreen()));
     // The controls' area is what was scaled; the menu bar sits above it, inside the window.
     EXPECT_EQ(panelOnScreen(), pixels(form->scaling().window));
@@ -64,8 +65,8 @@ TEST_F(MainWindowScaling, StartUpFillsTheScreenBelowTitleAndMenuBars) {
 }
 
 TEST_F(MainWindowScaling, PercentResizeShrinksTheWindowAndTheSpotListFontTwice) {
-    form->applyMainWindowLoadScaling(screen);
-    ASSERT_TRUE(form->percentResize(screen, 90, txtDX));
+    applyMainWindowLoadScaling(*form, screen);
+    ASSERT_TRUE(percentResize(*form, screen, 90, txtDX));
     const LayoutRect w = form->scaling().window;
     EXPECT_DOUBLE_EQ(w.width, 25920);
     EXPECT_DOUBLE_EQ(w.height, 14580);
@@ -76,32 +77,32 @@ TEST_F(MainWindowScaling, PercentResizeShrinksTheWindowAndTheSpotListFontTwice) 
 }
 
 TEST_F(MainWindowScaling, AnUnusableFormSizeIsRefusedAndLeavesTheWindowAlone) {
-    form->applyMainWindowLoadScaling(screen);
+    applyMainWindowLoadScaling(*form, screen);
     const QRect before = window.geometry();
-    EXPECT_FALSE(form->percentResize(screen, 0, txtDX));
+    EXPECT_FALSE(percentResize(*form, screen, 0, txtDX));
     EXPECT_EQ(window.geometry(), before);
 }
 
 TEST_F(MainWindowScaling, TheTaskbarOptionFitsTheWorkAreaAndKeepsTheFonts) {
-    form->applyMainWindowLoadScaling(screen);
+    applyMainWindowLoadScaling(*form, screen);
     const double labelPoints = label->font().pointSizeF();
     screen.setPixels(1920, 1080, 40);
     prefs.TaskbarSetting = 1;
 
     prefs.FormSizePercent = 90;
     const QRect before = window.geometry();
-    EXPECT_FALSE(form->taskbarResize(screen, prefs));
+    EXPECT_FALSE(taskbarResize(*form, screen, prefs));
     EXPECT_EQ(window.geometry(), before);
 
     prefs.FormSizePercent = 100;
-    EXPECT_TRUE(form->taskbarResize(screen, prefs));
+    EXPECT_TRUE(taskbarResize(*form, screen, prefs));
     const FrameMargins m = form->frameMargins();
     EXPECT_EQ(frameOnScreen(), workArea());
     EXPECT_DOUBLE_EQ(form->scaling().window.height, screen.work.height - m.top - m.bottom);
     EXPECT_DOUBLE_EQ(label->font().pointSizeF(), labelPoints);
     // Even with the option off the window stays clear of the panel.
     prefs.TaskbarSetting = 0;
-    EXPECT_TRUE(form->taskbarResize(screen, prefs));
+    EXPECT_TRUE(taskbarResize(*form, screen, prefs));
     EXPECT_EQ(frameOnScreen(), workArea());
 }
 

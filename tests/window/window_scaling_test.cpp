@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "mainwin/recent_contacts_columns.h"
 #include "tests/fakes/fake_screen.h"
 
 namespace topband {
@@ -43,8 +44,9 @@ void expectScaling(const Scaling& s, const LayoutRect& window, double x, double 
     EXPECT_DOUBLE_EQ(s.windowFont, windowFont);
 }
 
-// Screens where nothing needs fitting (no panel, no frame): the documented figures hold exactly.
-TEST(WindowScaling, SchemesGiveTheDocumentedFigures) {
+// Screens where nothing needs fitting (no panel, no frame): each scheme's window, scale
+// factors and font factors come out exactly.
+TEST(WindowScaling, SchemesGiveExactFiguresWhereNothingNeedsFitting) {
     const Size small{4800, 3600}, full{9600, 7200};
     const struct {
         const char* name;
@@ -92,7 +94,7 @@ TEST(WindowScaling, PercentResizeShrinksColumnsWithTheWindowAndTheSpotListFontTw
     // Columns: screen width / 9600 × p / 100 × the design figure.
     const std::vector<double> expected{1485, 2700, 1350, 1620, 1350, 1620, 1620, 4455};
     for (std::size_t i = 0; i < kRecentContactColumns.size(); ++i)
-        EXPECT_DOUBLE_EQ(kRecentContactColumns[i] * s.form.x, expected[i]) << "column " << i;
+        EXPECT_DOUBLE_EQ(kRecentContactColumns[i].designWidth * s.form.x, expected[i]) << "column " << i;
     EXPECT_DOUBLE_EQ(s.spotListFont, 2.25 * 0.9 * 0.9);  // p² / 10000 of the full-screen font
 
     const PercentScaling whole = percentScaling({9600, 7200}, desktopOf(1920, 1080), 100);
