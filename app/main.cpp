@@ -13,12 +13,13 @@
 #include "mainwin/user_folders.h"
 #include "platform/qt_screen.h"
 #include "platform/qt_ui.h"
+#include "window/qt_text.h"
 
 namespace {
 
 // Installed data sits beside the binary as ../share/topband, in the build tree as when installed.
 std::string installedDataFolder() {
-    return (QCoreApplication::applicationDirPath() + QStringLiteral("/../share/topband")).toStdString();
+    return topband::stdText(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/topband"));
 }
 
 }  // namespace
@@ -51,7 +52,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     std::unique_ptr<ScreenshotTour> tour;
     if (!line.screenshotFolder.empty())
-        tour = std::make_unique<ScreenshotTour>(QString::fromStdString(line.screenshotFolder), nullptr);
+        tour = std::make_unique<ScreenshotTour>(qtText(line.screenshotFolder), nullptr);
     RealClock clock;
     QtSettingsStore settings;
     QtUi ui;

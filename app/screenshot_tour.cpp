@@ -1,4 +1,5 @@
 #include "app/screenshot_tour.h"
+#include "window/qt_text.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -22,7 +23,7 @@ ScreenshotTour::ScreenshotTour(QString folder, QObject* parent)
 
 void ScreenshotTour::save(QWidget& window, const QString& name) {
     const QString path = QStringLiteral("%1/%2-%3.png").arg(folder_).arg(++count_, 2, 10, QLatin1Char('0')).arg(name);
-    if (!window.grab().save(path)) std::cerr << "topband: cannot write " << path.toStdString() << "\n";
+    if (!window.grab().save(path)) std::cerr << "topband: cannot write " << stdText(path) << "\n";
 }
 
 void ScreenshotTour::confirmModal() {

@@ -16,6 +16,7 @@
 #include "mainwin/preferences_file.h"
 #include "mainwin/station_window.h"
 #include "mainwin/utc_offset.h"
+#include "window/qt_text.h"
 
 namespace topband {
 namespace {
@@ -26,7 +27,6 @@ constexpr const char* kFileErrorText =
     "log.txt in the program's working directory with a text editor such as notepad.  Inspect the data and fix any "
     "errors you see (remove any extra quotes and make sure your date and time entries are valid).";
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -34,7 +34,7 @@ std::string programTitle() { return std::string("Topband ") + TOPBAND_VERSION + 
 
 Form1::Form1(AppState& state, Services& services, QWidget* parent)
     : QMainWindow(parent), state_(state), services_(services) {
-    setWindowTitle(q(programTitle()));
+    setWindowTitle(qtText(programTitle()));
     keys_ = new KeyPressFilter(this);
     createControls();
     connectCountryFields();
@@ -184,8 +184,8 @@ void Form1::AskOpenExistingLog() {
 void Form1::mnuSetup_Click() {
     frmStationID window(state_, services_, this);
     if (window.exec() == QDialog::Accepted) window.storeStation(state_.prefs);
-    Label2->setText(q(state_.prefs.OwnCall));
-    Label4->setText(q(state_.prefs.OwnSection));
+    Label2->setText(qtText(state_.prefs.OwnCall));
+    Label4->setText(qtText(state_.prefs.OwnSection));
     savepref();
 }
 
@@ -251,16 +251,16 @@ void Form1::Labeldisplay() {
         if (!value) return;  // an overflow stops the panel there
         label->setText(QString::number(*value));
     }
-    Label15->setText(q(sectionsWorkedText(state_.logbook.sections.SectionsWorked())));
+    Label15->setText(qtText(sectionsWorkedText(state_.logbook.sections.SectionsWorked())));
     lblSectionsToGo->setText(
-        q("Sections to go: " + formatInteger(state_.logbook.sections.SectionCount() - state_.logbook.sections.SectionsWorked())));
+        qtText("Sections to go: " + formatInteger(state_.logbook.sections.SectionCount() - state_.logbook.sections.SectionsWorked())));
 }
 
 void Form1::Timer2_Timer() {
     const ClockTexts texts = clockTexts(services_.clock.localNow(), state_.prefs.UtcOffset);
-    lblutctime->setText(q(texts.utc));
-    lblCurTime->setText(q(texts.local));
-    Label16->setText(q(texts.amPm));
+    lblutctime->setText(qtText(texts.utc));
+    lblCurTime->setText(qtText(texts.local));
+    Label16->setText(qtText(texts.amPm));
 }
 
 }  // namespace topband

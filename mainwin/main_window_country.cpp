@@ -11,33 +11,25 @@
 #include "window/qt_text.h"
 
 namespace topband {
-namespace {
-
-QString q(const std::string& text) { return qtText(text); }
-std::string text(const QLineEdit* field) { return textOf(*field); }
-std::string text(const QLabel* label) { return textOf(*label); }
-
-}  // namespace
-
 void Form1::connectCountryFields() {
     connect(txtCall, &QLineEdit::textChanged, this, [this] { LookupCountry(); });
     connect(txtCntry, &QLineEdit::textChanged, this, [this] { txtCntry_Change(); });
 }
 
 CountryFields Form1::shownCountryFields() const {
-    return {text(txtCntry), text(Label19), text(Label22), text(Label23)};
+    return {textOf(*txtCntry), textOf(*Label19), textOf(*Label22), textOf(*Label23)};
 }
 
 void Form1::showCountryFields(const CountryFields& fields) {
-    txtCntry->setText(q(fields.country));
-    Label19->setText(q(fields.continent));
-    Label22->setText(q(fields.bearing));
-    Label23->setText(q(fields.miles));
+    txtCntry->setText(qtText(fields.country));
+    Label19->setText(qtText(fields.continent));
+    Label22->setText(qtText(fields.bearing));
+    Label23->setText(qtText(fields.miles));
 }
 
 void Form1::LookupCountry() {
     if (txtCall->text().isEmpty()) return;
-    showCountryFields(countryFieldsFor(state_.prefixes, state_.prefs, text(txtCall), shownCountryFields()));
+    showCountryFields(countryFieldsFor(state_.prefixes, state_.prefs, textOf(*txtCall), shownCountryFields()));
     // Typing in the country field replaces what the lookup put there.
     txtCntry->setSelection(0, static_cast<int>(txtCntry->text().size()));
 }
@@ -45,12 +37,12 @@ void Form1::LookupCountry() {
 void Form1::HDCalc(float latitude, float longitude) {
     CountryFields fields = shownCountryFields();
     setBearing(fields, state_.prefs, latitude, longitude);
-    Label22->setText(q(fields.bearing));
-    Label23->setText(q(fields.miles));
+    Label22->setText(qtText(fields.bearing));
+    Label23->setText(qtText(fields.miles));
 }
 
 void Form1::txtCntry_Change() {
-    Label3->setVisible(state_.logbook.workedCountries.isNew(text(txtCntry), text(txtSec)));
+    Label3->setVisible(state_.logbook.workedCountries.isNew(textOf(*txtCntry), textOf(*txtSec)));
 }
 
 // Completes a typed country name from the prefix table, the completed rest selected.
@@ -63,9 +55,9 @@ void Form1::CompleteCountry(int& keyAscii) {
 
 void Form1::refillCountryList() {
     List1->clear();
-    for (const std::string& country : state_.logbook.workedCountries.entries()) List1->addItem(q(country));
+    for (const std::string& country : state_.logbook.workedCountries.entries()) List1->addItem(qtText(country));
     // The count is never negative, so two blanks stand before it.
-    lblStation[5]->setText(q("DX  " + formatInteger(state_.logbook.workedCountries.WorkedCountryCount())));
+    lblStation[5]->setText(qtText("DX  " + formatInteger(state_.logbook.workedCountries.WorkedCountryCount())));
 }
 
 }  // namespace topband

@@ -9,6 +9,7 @@
 
 #include "core/duplicates.h"
 #include "mainwin/main_window.h"
+#include "window/qt_text.h"
 
 namespace topband {
 namespace {
@@ -42,10 +43,10 @@ double Form1::lblDupeFontPoints(double perDesignWidth) const {
 
 void Form1::PartialDupeScan(int keyAscii) {
     const PartialDupeResult result =
-        partialDupeScan(state_.logbook.log, txtCall->text().toStdString(), keyAscii, state_.entry.PartialDupesOn);
+        partialDupeScan(state_.logbook.log, stdText(txtCall->text()), keyAscii, state_.entry.PartialDupesOn);
     showDialogAlarm(false);
     showPartialList(result.list);
-    lblDialog->setText(QString::fromStdString(result.message));
+    lblDialog->setText(qtText(result.message));
     if (result.beep) services_.ui.beep();
 }
 
@@ -56,14 +57,14 @@ void Form1::showDialogAlarm(bool alarm) {
 
 void Form1::showPartialList(const std::string& list) {
     lblDupe->setStyleSheet(list.empty() ? QString() : QStringLiteral("background-color: #00C0C0;"));
-    lblDupe->setText(QString::fromStdString(list));
+    lblDupe->setText(qtText(list));
 }
 
 void Form1::dupcheck() {
     state_.entry.DupeFlag = false;
-    const auto duplicate = findDuplicate(state_.logbook.log, txtCall->text().toStdString());
+    const auto duplicate = findDuplicate(state_.logbook.log, stdText(txtCall->text()));
     if (!duplicate) return;
-    lblDialog->setText(QString::fromStdString(duplicate->message));
+    lblDialog->setText(qtText(duplicate->message));
     showDialogAlarm(true);
     showPartialList({});
     services_.ui.beep();

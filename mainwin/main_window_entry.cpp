@@ -17,12 +17,6 @@
 #include "window/qt_text.h"
 
 namespace topband {
-namespace {
-
-std::string text(const QLineEdit* field) { return textOf(*field); }
-
-}  // namespace
-
 void Form1::connectEntryFields() {
     keys_->attach(*txtCall, [this](int& key) { txtCall_KeyPress(key); });
     keys_->attach(*txtRSTR, [this](int& key) { txtRSTR_KeyPress(key); });
@@ -240,7 +234,7 @@ bool Form1::postContestMode() const { return !txtPostConTime->isHidden(); }
 
 void Form1::frmcmp() {
     const auto missing = missingEntryField(
-        {text(txtCall), text(txtRSTR), text(txtSec), text(txtRSTS), text(txtCntry)});
+        {textOf(*txtCall), textOf(*txtRSTR), textOf(*txtSec), textOf(*txtRSTS), textOf(*txtCntry)});
     state_.entry.MissingFieldFlag = missing.has_value();
     if (!missing) return;
     lblDialog->setText(QString::fromLatin1(missing->message));
@@ -248,14 +242,14 @@ void Form1::frmcmp() {
 }
 
 bool Form1::readPostContestFields() {
-    const auto date = storedDateFromTyped(text(txtPostConDate));
+    const auto date = storedDateFromTyped(textOf(*txtPostConDate));
     if (!date) {
         lblDialog->setText(QStringLiteral("Invalid date format!"));
         services_.ui.beep();
         return false;
     }
     txtPostConDate->setText(qtText(*date));
-    const auto time = storedTimeFromTyped(text(txtPostConTime), false);
+    const auto time = storedTimeFromTyped(textOf(*txtPostConTime), false);
     if (!time) {
         lblDialog->setText(QStringLiteral("Invalid time format!"));
         services_.ui.beep();
@@ -267,7 +261,7 @@ bool Form1::readPostContestFields() {
 
 void Form1::Mains() {
     if (postContestMode() && !readPostContestFields()) return;
-    if (equalsIgnoringCase(text(txtSec), "DX")) txtSec->clear();
+    if (equalsIgnoringCase(textOf(*txtSec), "DX")) txtSec->clear();
     frmcmp();
     EntryState& entry = state_.entry;
     entry.InvalidSectionFlag = !CheckSection();
@@ -282,11 +276,11 @@ void Form1::Mains() {
 }
 
 bool Form1::storeEntry() {
-    Contact contact{text(txtCall), text(txtRSTR), text(txtSec), text(txtRSTS), text(txtCntry), {}, {}};
+    Contact contact{textOf(*txtCall), textOf(*txtRSTR), textOf(*txtSec), textOf(*txtRSTS), textOf(*txtCntry), {}, {}};
     const LiveStamp stamp = liveStamp(services_.clock.localNow(), state_.prefs.UtcOffset, services_.clock.utcNow());
     const bool typedTime = postContestMode();
-    contact.date = typedTime ? text(txtPostConDate) : stamp.date;
-    contact.time = typedTime ? text(txtPostConTime) : stamp.time;
+    contact.date = typedTime ? textOf(*txtPostConDate) : stamp.date;
+    contact.time = typedTime ? textOf(*txtPostConTime) : stamp.time;
     const StoreResult stored = storeContact(state_.logbook, state_.folders, services_.files, contact);
     if (stored.outcome == StoreOutcome::LogFull) {
         services_.ui.beep();

@@ -9,6 +9,7 @@
 #include "mainwin/edit_window.h"
 #include "mainwin/log_store.h"
 #include "mainwin/main_window.h"
+#include "window/qt_text.h"
 
 namespace topband {
 namespace {
@@ -43,7 +44,7 @@ void Form1::Listdisplay() {
     for (const int number : shownRecordNumbers(state_.logbook.log.ContactCount(), ListAll)) {
         QStringList columns;
         for (const std::string& column : listColumns(number, state_.logbook.log.record(number)))
-            columns << QString::fromStdString(column);
+            columns << qtText(column);
         ListView1->addTopLevelItem(new QTreeWidgetItem(columns));
     }
 }
@@ -76,7 +77,7 @@ void Form1::ListView1_MouseUp(Qt::MouseButton button, const QPoint& position) {
 std::optional<int> Form1::selectedRecord() const {
     const QList<QTreeWidgetItem*> selected = ListView1->selectedItems();
     if (selected.size() != 1) return std::nullopt;
-    const auto number = parseInteger(selected.front()->text(0).toStdString(), 1, state_.logbook.log.ContactCount());
+    const auto number = parseInteger(stdText(selected.front()->text(0)), 1, state_.logbook.log.ContactCount());
     if (!number) return std::nullopt;
     return static_cast<int>(*number);
 }

@@ -8,6 +8,7 @@
 #include "core/section_file.h"
 #include "mainwin/main_window.h"
 #include "mainwin/section_grid.h"
+#include "window/qt_text.h"
 
 namespace topband {
 namespace {
@@ -52,12 +53,12 @@ void Form1::createSectionLabels() {
         auto* label = new QLabel(centralWidget());
         label->setAlignment(Qt::AlignCenter);
         if (cell.sectionIndex == 0) {
-            label->setText(QString::fromStdString(cell.heading));
+            label->setText(qtText(cell.heading));
             label->setStyleSheet(QStringLiteral("color: white; background-color: #000080;"));
             sectionHeadings.push_back(label);
         } else {
-            label->setText(QString::fromStdString(state_.logbook.sections.SectionAbbr(cell.sectionIndex)));
-            label->setToolTip(QString::fromStdString(state_.logbook.sections.SectionName(cell.sectionIndex)));
+            label->setText(qtText(state_.logbook.sections.SectionAbbr(cell.sectionIndex)));
+            label->setToolTip(qtText(state_.logbook.sections.SectionName(cell.sectionIndex)));
             label->setMouseTracking(true);
             sectionLabelHook_->watch(*label);
             Label10.at(static_cast<std::size_t>(cell.sectionIndex)) = label;
@@ -85,16 +86,16 @@ void Form1::paintSections() {
 
 bool Form1::CheckSection() {
     const SectionVerdict verdict =
-        state_.logbook.sections.CheckSection(txtSec->text().toStdString(), txtCntry->text().toStdString());
+        state_.logbook.sections.CheckSection(stdText(txtSec->text()), stdText(txtCntry->text()));
     if (verdict.invalid) {
         services_.ui.beep();
-        lblDialog->setText(QString::fromStdString(verdict.message));
+        lblDialog->setText(qtText(verdict.message));
     }
     return !verdict.invalid;
 }
 
 void Form1::MarkSectionWorked() {
-    if (state_.logbook.sections.markWorked(txtSec->text().toStdString())) paintSections();
+    if (state_.logbook.sections.markWorked(stdText(txtSec->text()))) paintSections();
 }
 
 void Form1::Label10_Click(int index) { txtSec->setText(Label10.at(static_cast<std::size_t>(index))->text()); }
@@ -104,7 +105,7 @@ void Form1::Label10_MouseMove(int index) {
     QFont font = lblDupe->font();
     font.setPointSizeF(std::max(1.0, screenWidth * 8 / 9600 * state_.prefs.FormSizePercent / 100));
     lblDupe->setFont(font);
-    lblDupe->setText(QString::fromStdString(state_.logbook.sections.hoverText(index, state_.logbook.log.records())));
+    lblDupe->setText(qtText(state_.logbook.sections.hoverText(index, state_.logbook.log.records())));
 }
 
 void Form1::Form_MouseMove() { lblDupe->clear(); }
