@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/file_names.h"
+#include "core/data_file.h"
 #include "core/number_text.h"
 #include "core/record_file.h"
 
@@ -111,23 +111,17 @@ PrefixFileRows parsePrefixFile(std::string_view content) {
     return result;
 }
 
-std::string findPrefixFile(const Files& files, const Folders& folders) {
-    return firstFileInFolders(files, {folders.SharedFolder, folders.DataFolder, folders.WorkingFolder}, kPrefixFileName);
+std::vector<std::string> prefixFileFolders(const Folders& folders) {
+    return {folders.SharedFolder, folders.DataFolder, folders.WorkingFolder};
 }
 
-PrefixFileLoad loadPrefixFile(PrefixTable& table, const Files& files, const Folders& folders) {
-    PrefixFileLoad load{findPrefixFile(files, folders), {}};
-    table.replaceAll({});
-    if (load.path.empty()) return load;
-    std::string error;
-    const auto content = files.readAll(load.path, error, kMaxFileBytes);
-    if (!content) {
-        load.error = load.path + ": " + error;
-        return load;
-    }
-    PrefixFileRows parsed = parsePrefixFile(*content);
+PrefixFileLoad loadPrefixFile(const Files& files, const std::vector<std::string>& folders) {
+    const DataFileText read = readDataFile(files, folders, kPrefixFileName, kMaxFileBytes);
+    PrefixFileLoad load{{}, read.path, read.error};
+    if (!read.content) return load;
+    PrefixFileRows parsed = parsePrefixFile(*read.content);
     if (!parsed.error.empty()) load.error = load.path + ", " + parsed.error;
-    table.replaceAll(std::move(parsed.rows));
+    load.table.replaceAll(std::move(parsed.rows));
     return load;
 }
 

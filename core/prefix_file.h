@@ -26,17 +26,18 @@ struct PrefixFileRows {
 // table's capacity are left out too.
 PrefixFileRows parsePrefixFile(std::string_view content);
 
-// The prefix file in the shared folder, else the data folder, else the working folder; empty
-// when none of them holds one.
-std::string findPrefixFile(const Files& files, const Folders& folders);
+// Where the prefix file is looked for, in order: the shared folder, the data folder, the
+// working folder.
+std::vector<std::string> prefixFileFolders(const Folders& folders);
 
 struct PrefixFileLoad {
+    PrefixTable table;  // the good rows; empty without a file, and every lookup then finds nothing
     std::string path;   // the file read; empty when there was none
     std::string error;  // names the file and its first bad record; the good rows are loaded all the same
 };
 
-// Fills the table from the prefix file. Without a file the table is empty and every lookup
-// finds nothing, which is not an error.
-PrefixFileLoad loadPrefixFile(PrefixTable& table, const Files& files, const Folders& folders);
+// Fills a table from the prefix file of the first of `folders` that holds one. No file is not
+// an error.
+PrefixFileLoad loadPrefixFile(const Files& files, const std::vector<std::string>& folders);
 
 }  // namespace topband

@@ -48,17 +48,17 @@ bool isDxContact(const Contact& contact) {
 ScoreTotals scoreTotals(const ScoreCounts& counts) {
     ScoreTotals totals;
     const std::int64_t wVe = std::int64_t{counts.ContactCount} - counts.DXContactCount;
-    if (!(totals.lblTotCon = fitting(wVe))) return totals;
+    if (!(totals.wVeContacts = fitting(wVe))) return totals;
     const std::int64_t multipliers = std::int64_t{counts.SectionsWorked} + counts.WorkedCountryCount;
-    if (!(totals.lblsectogo = fitting(multipliers))) return totals;
-    totals.lblTotSec = counts.DXContactCount;
+    if (!(totals.multipliers = fitting(multipliers))) return totals;
+    totals.dxContacts = counts.DXContactCount;
     // Every intermediate result has to fit in 32 bits, not only the score.
     const auto twice = fitting(2 * wVe);
     const auto dxPoints = fitting(5 * std::int64_t{counts.DXContactCount});
     if (!twice || !dxPoints) return totals;
     const auto points = fitting(std::int64_t{*twice} + *dxPoints);
     if (!points) return totals;
-    totals.lblTotScore = fitting(std::int64_t{*points} * multipliers);
+    totals.score = fitting(std::int64_t{*points} * multipliers);
     return totals;
 }
 

@@ -21,10 +21,10 @@ struct ScoreCounts {
 // the values from there on stay unset and their labels keep what they showed (the sections
 // line that follows the score is then left alone too).
 struct ScoreTotals {
-    std::optional<std::int32_t> lblTotCon;    // W/VE contacts: every contact not counted as DX
-    std::optional<std::int32_t> lblsectogo;   // multipliers: sections plus DX countries
-    std::optional<std::int32_t> lblTotSec;    // DX contacts
-    std::optional<std::int32_t> lblTotScore;  // (2 per W/VE contact + 5 per DX contact) x multipliers
+    std::optional<std::int32_t> wVeContacts;  // every contact not counted as DX
+    std::optional<std::int32_t> multipliers;  // sections plus DX countries
+    std::optional<std::int32_t> dxContacts;
+    std::optional<std::int32_t> score;  // (2 per W/VE contact + 5 per DX contact) x multipliers
 };
 
 ScoreTotals scoreTotals(const ScoreCounts& counts);
@@ -38,8 +38,8 @@ bool isDxContact(const Contact& contact);
 std::optional<CivilTime> readContactTime(std::string_view date, std::string_view time);
 
 struct ContactRates {
-    int lblAQSO20 = 0;  // contacts of the last 20 minutes, times 3
-    int lblAQSO60 = 0;  // contacts of the last 60 minutes
+    int hourlyRateLast20Minutes = 0;  // contacts of the last 20 minutes, times 3
+    int contactsLast60Minutes = 0;
 };
 
 // Scans from the newest contact and stops at the first one an hour old or older, so a late

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/file_names.h"
+#include "core/data_file.h"
 #include "core/letter_case.h"
 #include "core/record_file.h"
 
@@ -74,16 +74,10 @@ SectionFileRecords parseSectionFile(std::string_view content) {
 }
 
 SectionFileLoad loadSectionFile(const Files& files, const std::vector<std::string>& folders) {
-    SectionFileLoad load;
-    load.path = firstFileInFolders(files, folders, kSectionFileName);
-    if (load.path.empty()) return load;
-    std::string error;
-    const auto content = files.readAll(load.path, error, kMaxFileBytes);
-    if (!content) {
-        load.error = load.path + ": " + error;
-        return load;
-    }
-    SectionFileRecords parsed = parseSectionFile(*content);
+    const DataFileText read = readDataFile(files, folders, kSectionFileName, kMaxFileBytes);
+    SectionFileLoad load{{}, read.path, read.error};
+    if (!read.content) return load;
+    SectionFileRecords parsed = parseSectionFile(*read.content);
     if (!parsed.error.empty())
         load.error = load.path + ", " + parsed.error;
     else

@@ -38,8 +38,8 @@ int runLookup(const std::vector<std::string>& calls, Files& files, std::ostream&
     folders.DataFolder = joinPath(base, kDataSubfolder);
     const Preferences prefs = readOwnStation(files, folders.WorkingFolder, errors);
 
-    PrefixTable prefixTable;
-    const PrefixFileLoad prefixes = loadPrefixFile(prefixTable, files, folders);
+    const PrefixFileLoad prefixes = loadPrefixFile(files, prefixFileFolders(folders));
+    const PrefixTable& prefixTable = prefixes.table;
     if (!prefixes.error.empty()) errors << "topband: " << prefixes.error << "\n";
     if (prefixTable.PrefixCount() == 0) {
         errors << "topband: no prefix table found in the working folder or the per-user folders\n";

@@ -132,7 +132,8 @@ void Form1::CheckUtcOffset() {
 }
 
 void Form1::loadPrefixTable() {
-    const PrefixFileLoad load = loadPrefixFile(state_.prefixes, services_.files, state_.folders);
+    PrefixFileLoad load = loadPrefixFile(services_.files, prefixFileFolders(state_.folders));
+    state_.prefixes = std::move(load.table);
     if (!load.error.empty())
         services_.ui.messageBox("Prefix File Error", load.error, MessageButtons::Ok, MessageIcon::Warning);
 }
@@ -236,8 +237,8 @@ void Form1::Timer1_Timer() { TimeStats(); }
 void Form1::TimeStats() {
     const auto rates = contactRates(state_.logbook.log, services_.clock.localNow(), state_.prefs.UtcOffset);
     if (!rates) return;
-    lblAQSO20->setText(QString::number(rates->lblAQSO20));
-    lblAQSO60->setText(QString::number(rates->lblAQSO60));
+    lblAQSO20->setText(QString::number(rates->hourlyRateLast20Minutes));
+    lblAQSO60->setText(QString::number(rates->contactsLast60Minutes));
 }
 
 void Form1::Labeldisplay() {
@@ -245,8 +246,8 @@ void Form1::Labeldisplay() {
                                             state_.logbook.sections.SectionsWorked(),
                                             state_.logbook.workedCountries.WorkedCountryCount()});
     const std::pair<QLabel*, std::optional<std::int32_t>> values[] = {
-        {lblTotCon, totals.lblTotCon}, {lblsectogo, totals.lblsectogo},
-        {lblTotSec, totals.lblTotSec}, {lblTotScore, totals.lblTotScore}};
+        {lblTotCon, totals.wVeContacts}, {lblsectogo, totals.multipliers},
+        {lblTotSec, totals.dxContacts}, {lblTotScore, totals.score}};
     for (const auto& [label, value] : values) {
         if (!value) return;  // an overflow stops the panel there
         label->setText(QString::number(*value));

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/prefix_file.h"
+#include "tests/support/case_printing.h"
 #include "tests/support/temp_folder.h"
 
 namespace topband {
@@ -23,7 +24,11 @@ protected:
         folders.WorkingFolder = folder.file("work");
         for (const char* name : {"shared", "data", "work"}) folder.write(std::string(name) + "/keep", "");
     }
-    PrefixFileLoad load() { return loadPrefixFile(table, files, folders); }
+    PrefixFileLoad load() {
+        PrefixFileLoad loaded = loadPrefixFile(files, prefixFileFolders(folders));
+        table = loaded.table;
+        return loaded;
+    }
 
     TempFolder folder;
     RealFiles files;
@@ -34,6 +39,12 @@ protected:
 struct FolderCase {
     std::vector<std::string> holding;  // folders that hold a prefix file
     std::string read;                  // the one read; empty for none
+    friend void PrintTo(const FolderCase& c, std::ostream* os) {
+        *os << "held by";
+        for (const std::string& name : c.holding) *os << ' ' << name;
+        if (c.holding.empty()) *os << " no folder";
+        *os << " → " << (c.read.empty() ? "none" : c.read) << " read";
+    }
 };
 
 class PrefixFileSearch : public PrefixFileFolders, public ::testing::WithParamInterface<FolderCase> {};
@@ -90,6 +101,9 @@ TEST_F(PrefixFileFolders, BadRecordIsReportedWithFileAndLineAndTheOtherRowsLoad)
 struct BadRecord {
     const char* line;
     const char* why;
+    friend void PrintTo(const BadRecord& c, std::ostream* os) {
+        *os << "line " << testing::quoted(c.line) << " → " << testing::quoted(c.why);
+    }
 };
 
 class BadPrefixRecord : public ::testing::TestWithParam<BadRecord> {};

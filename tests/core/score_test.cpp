@@ -14,16 +14,16 @@ constexpr int kMax = std::numeric_limits<std::int32_t>::max();
 TEST(ScoreTotals, TwoPointsPerWVeContactFivePerDxTimesTheMultipliers) {
     // 10 W/VE contacts in 8 sections, 2 DX contacts in 2 countries.
     const ScoreTotals totals = scoreTotals({12, 2, 8, 2});
-    EXPECT_EQ(totals.lblTotCon, 10);
-    EXPECT_EQ(totals.lblsectogo, 10);
-    EXPECT_EQ(totals.lblTotSec, 2);
-    EXPECT_EQ(totals.lblTotScore, 300);
+    EXPECT_EQ(totals.wVeContacts, 10);
+    EXPECT_EQ(totals.multipliers, 10);
+    EXPECT_EQ(totals.dxContacts, 2);
+    EXPECT_EQ(totals.score, 300);
 
     const ScoreTotals empty = scoreTotals({});
-    EXPECT_EQ(empty.lblTotCon, 0);
-    EXPECT_EQ(empty.lblsectogo, 0);
-    EXPECT_EQ(empty.lblTotSec, 0);
-    EXPECT_EQ(empty.lblTotScore, 0);
+    EXPECT_EQ(empty.wVeContacts, 0);
+    EXPECT_EQ(empty.multipliers, 0);
+    EXPECT_EQ(empty.dxContacts, 0);
+    EXPECT_EQ(empty.score, 0);
 }
 
 TEST(ScoreTotals, StationsAtSeaOrInTheAirScoreAsDxWithoutACountry) {
@@ -53,13 +53,13 @@ TEST(ScoreTotals, AnOverflowLeavesTheRemainingValuesUnset) {
     };
     for (const Case& c : cases) {
         const ScoreTotals t = scoreTotals(c.counts);
-        const int set = t.lblTotCon.has_value() + t.lblsectogo.has_value() + t.lblTotSec.has_value() +
-                        t.lblTotScore.has_value();
+        const int set = t.wVeContacts.has_value() + t.multipliers.has_value() + t.dxContacts.has_value() +
+                        t.score.has_value();
         EXPECT_EQ(set, c.valuesSet) << c.counts.ContactCount << " " << c.counts.SectionsWorked;
         // The values are written in order: nothing after the first unset one.
-        EXPECT_EQ(t.lblTotCon.has_value(), set >= 1);
-        EXPECT_EQ(t.lblsectogo.has_value(), set >= 2);
-        EXPECT_EQ(t.lblTotSec.has_value(), set >= 3);
+        EXPECT_EQ(t.wVeContacts.has_value(), set >= 1);
+        EXPECT_EQ(t.multipliers.has_value(), set >= 2);
+        EXPECT_EQ(t.dxContacts.has_value(), set >= 3);
     }
 }
 
@@ -114,8 +114,8 @@ TEST_F(Rates, WindowEdgesAndTheEndOfTheScan) {
     for (const Case& c : cases) {
         const auto rates = ratesOf(c.times);
         ASSERT_TRUE(rates);
-        EXPECT_EQ(rates->lblAQSO20, c.rate20) << ::testing::PrintToString(c.times);
-        EXPECT_EQ(rates->lblAQSO60, c.rate60) << ::testing::PrintToString(c.times);
+        EXPECT_EQ(rates->hourlyRateLast20Minutes, c.rate20) << ::testing::PrintToString(c.times);
+        EXPECT_EQ(rates->contactsLast60Minutes, c.rate60) << ::testing::PrintToString(c.times);
     }
 }
 
@@ -133,13 +133,13 @@ TEST(ContactRates, UtcIsLocalTimePlusTheOffsetAcrossTheDate) {
     // Local 2026/12/31 19:00 plus 5.5 hours is 00:30 UTC on New Year's Day.
     const auto rates = contactRates(log, {2026, 12, 31, 19, 0, 0}, 5.5F);
     ASSERT_TRUE(rates);
-    EXPECT_EQ(rates->lblAQSO20, 3);
-    EXPECT_EQ(rates->lblAQSO60, 2);
+    EXPECT_EQ(rates->hourlyRateLast20Minutes, 3);
+    EXPECT_EQ(rates->contactsLast60Minutes, 2);
     // West of Greenwich the offset is negative: local 01:30 minus 1 hour.
     const auto behind = contactRates(log, {2027, 1, 1, 1, 30, 0}, -1.0F);
     ASSERT_TRUE(behind);
-    EXPECT_EQ(behind->lblAQSO20, 3);
-    EXPECT_EQ(behind->lblAQSO60, 2);
+    EXPECT_EQ(behind->hourlyRateLast20Minutes, 3);
+    EXPECT_EQ(behind->contactsLast60Minutes, 2);
 }
 
 }  // namespace
