@@ -144,7 +144,7 @@ private:
 public:
 
 
-    // Controls, by their documented names.
+    // Controls, by the names the entry code and its tests use.
     QLineEdit* txtCall = nullptr;
     QLineEdit* txtRSTR = nullptr;
     QLineEdit* txtSec = nullptr;
