@@ -7,6 +7,7 @@
 
 #include "core/duplicates.h"
 #include "core/letter_case.h"
+#include "tests/support/case_printing.h"
 
 namespace topband {
 namespace {
@@ -56,7 +57,15 @@ struct KeyCase {
     const char* list;
     const char* message;
     bool beep;
-    friend void PrintTo(const KeyCase& c, std::ostream* os) { *os << '"' << c.field << "\" + " << c.key; }
+    friend void PrintTo(const KeyCase& c, std::ostream* os) {
+        *os << testing::quoted(c.field) << " + key ";
+        if (c.key > ' ' && c.key < 127)
+            *os << '\'' << static_cast<char>(c.key) << '\'';
+        else
+            *os << c.key;
+        *os << (c.partialDupesOn ? "" : " (partial dupes off)") << " → list " << testing::quoted(c.list) << ", message "
+            << testing::quoted(c.message) << (c.beep ? ", beep" : "");
+    }
 };
 
 class PartialDupeKeys : public ::testing::TestWithParam<KeyCase> {};
@@ -99,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Two characters before the key are not enough for the warning.
         KeyCase{"W", '1', true, "W1 W1AW/4 W1AW ", "", false}));
 
-// The documented scan, record by record, as the reference for the indexed one.
+// The plain scan, record by record from the oldest, as the reference for the indexed one.
 std::string plainPartialList(const ContactLog& log, const std::string& typed) {
     std::string list;
     for (int i = 1; i <= log.ContactCount(); ++i) {
@@ -127,7 +136,7 @@ TEST(PartialDupeList, StopsOnceLongerThanOneHundredCharacters) {
     EXPECT_EQ(list.substr(96), "K1AAZ ");
 }
 
-TEST(PartialDupeList, IndexedScanGivesTheDocumentedResultOnARandomLog) {
+TEST(PartialDupeList, IndexedScanMatchesThePlainScanOnARandomLog) {
     // Few characters so that calls share long beginnings; both cases, a non-ASCII byte, calls
     // shorter than four characters and empty ones, and many repeats that make long lists.
     const std::string alphabet = "KkW1AaB/2\xC9";

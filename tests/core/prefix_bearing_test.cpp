@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/bearing.h"
+#include "tests/support/case_printing.h"
 
 namespace topband {
 namespace {
@@ -9,6 +10,10 @@ struct Course {
     float ownLatitude, ownLongitude, latitude, longitude;
     const char* bearing;
     const char* miles;
+    friend void PrintTo(const Course& c, std::ostream* os) {
+        *os << "from " << c.ownLatitude << ", " << c.ownLongitude << " to " << c.latitude << ", " << c.longitude
+            << " → bearing " << testing::quoted(c.bearing) << ", miles " << testing::quoted(c.miles);
+    }
 };
 
 class BearingLabelTexts : public ::testing::TestWithParam<Course> {};
@@ -50,6 +55,9 @@ struct WholeNumber {
     double value;
     bool grouped;
     const char* text;
+    friend void PrintTo(const WholeNumber& c, std::ostream* os) {
+        *os << c.value << (c.grouped ? " grouped" : " ungrouped") << " → " << testing::quoted(c.text);
+    }
 };
 
 class WholeNumberFormat : public ::testing::TestWithParam<WholeNumber> {};

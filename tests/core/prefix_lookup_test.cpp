@@ -8,6 +8,7 @@
 #include "core/letter_case.h"
 #include "core/prefix_file.h"
 #include "core/prefix_lookup.h"
+#include "tests/support/case_printing.h"
 
 namespace topband {
 namespace {
@@ -71,11 +72,25 @@ PrefixTable smallTable() {
     });
 }
 
+const char* outcomeName(LookupOutcome outcome) {
+    switch (outcome) {
+    case LookupOutcome::Unchanged: return "unchanged";
+    case LookupOutcome::Found: return "found";
+    case LookupOutcome::NotFound: return "not found";
+    case LookupOutcome::NoCountry: return "no country";
+    }
+    return "?";
+}
+
 struct LookupCase {
     const char* call;
     LookupOutcome outcome;
     const char* country;
     const char* continent;
+    friend void PrintTo(const LookupCase& c, std::ostream* os) {
+        *os << "call " << testing::quoted(c.call) << " → " << outcomeName(c.outcome) << ", country "
+            << testing::quoted(c.country) << ", continent " << testing::quoted(c.continent);
+    }
 };
 
 class CallLookup : public ::testing::TestWithParam<LookupCase> {};
@@ -217,7 +232,7 @@ std::vector<std::string> keysAround(const PrefixTable& table, std::mt19937& rand
     }
     for (int i = 0; i < 3000; ++i) {
         std::string key;
-        for (std::size_t length = 1 + i % 6; key.size() < length;) key += letters[pick(random)];
+        for (std::size_t length = 1 + static_cast<std::size_t>(i % 6); key.size() < length;) key += letters[pick(random)];
         keys.push_back(key);
     }
     return keys;

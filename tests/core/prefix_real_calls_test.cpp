@@ -6,6 +6,7 @@
 
 #include "core/prefix_file.h"
 #include "core/prefix_lookup.h"
+#include "tests/support/case_printing.h"
 
 namespace topband {
 namespace {
@@ -44,6 +45,10 @@ struct RealCall {
     const char* call;
     const char* country;
     const char* continent;
+    friend void PrintTo(const RealCall& c, std::ostream* os) {
+        *os << "call " << testing::quoted(c.call) << " → country " << testing::quoted(c.country) << ", continent "
+            << testing::quoted(c.continent);
+    }
 };
 
 class RealCalls : public InstalledPrefixFile, public ::testing::WithParamInterface<RealCall> {};

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/worked_countries.h"
+#include "tests/support/case_printing.h"
 
 namespace topband {
 namespace {
@@ -58,6 +59,10 @@ struct NewCase {
     const char* country;
     const char* section;
     bool shown;
+    friend void PrintTo(const NewCase& c, std::ostream* os) {
+        *os << "country " << testing::quoted(c.country) << ", section " << testing::quoted(c.section) << " → "
+            << (c.shown ? "shown" : "hidden");
+    }
 };
 
 class NewLabel : public ::testing::TestWithParam<NewCase> {};

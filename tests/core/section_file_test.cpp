@@ -5,6 +5,7 @@
 
 #include "core/record_file.h"
 #include "core/section_file.h"
+#include "tests/support/case_printing.h"
 #include "tests/support/temp_folder.h"
 
 namespace topband {
@@ -88,6 +89,9 @@ TEST_F(SectionFileFolders, RefusesAnOversizedFile) {
 struct BadRecord {
     const char* line;
     const char* why;
+    friend void PrintTo(const BadRecord& c, std::ostream* os) {
+        *os << "line " << testing::quoted(c.line) << " → " << testing::quoted(c.why);
+    }
 };
 
 class BadSectionRecord : public ::testing::TestWithParam<BadRecord> {};

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/sections.h"
+#include "tests/support/case_printing.h"
 
 namespace topband {
 namespace {
@@ -107,6 +108,10 @@ struct CheckCase {
     const char* section;
     const char* country;
     const char* message;  // empty for a valid section
+    friend void PrintTo(const CheckCase& c, std::ostream* os) {
+        *os << "section " << testing::quoted(c.section) << ", country " << testing::quoted(c.country) << " → "
+            << (*c.message ? testing::quoted(c.message) : "valid");
+    }
 };
 
 class SectionCheck : public ::testing::TestWithParam<CheckCase> {};

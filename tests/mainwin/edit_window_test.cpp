@@ -3,6 +3,7 @@
 #include <QClipboard>
 
 #include "tests/mainwin/recent_contacts_fixture.h"
+#include "tests/support/widget_text.h"
 
 namespace topband {
 namespace {
@@ -10,7 +11,6 @@ namespace {
 using testing::contact;
 using testing::line;
 using testing::RecentContactsTest;
-using testing::text;
 
 // Rows are newest first: with three contacts, row 2 is record 1.
 const std::vector<Contact> kLog = {contact("W1AW", "CT"), contact("K1ABC", "EMA"), contact("G3XYZ", "", "England")};
@@ -29,11 +29,11 @@ protected:
 
 TEST_F(EditWindowTest, OpensWithTheRowsContactAndStoresTheCheckedChange) {
     editRow(1, [](frmEditCon& w) {
-        EXPECT_EQ(w.windowTitle().toStdString(), "Edit Contact Entry");
-        EXPECT_EQ(text(w.txtEditCall), "K1ABC");
-        EXPECT_EQ(text(w.txtEditSec), "EMA");
-        EXPECT_EQ(text(w.txtEditDate), "2026/12/05");
-        EXPECT_EQ(text(w.txtEditTime), "22:01:07");
+        EXPECT_EQ(stdText(w.windowTitle()), "Edit Contact Entry");
+        EXPECT_EQ(textOf(w.txtEditCall), "K1ABC");
+        EXPECT_EQ(textOf(w.txtEditSec), "EMA");
+        EXPECT_EQ(textOf(w.txtEditDate), "2026/12/05");
+        EXPECT_EQ(textOf(w.txtEditTime), "22:01:07");
         EXPECT_FALSE(w.Label1.isVisible() || w.Label2.isVisible() || w.cmdDeleteDupe.isVisible());
         retype(w.txtEditSec, QStringLiteral("vt"));
         retype(w.txtEditNum, QStringLiteral("579\""));
@@ -41,12 +41,12 @@ TEST_F(EditWindowTest, OpensWithTheRowsContactAndStoresTheCheckedChange) {
     });
     const Contact changed{"K1ABC", "599", "VT", "579", "USA", "2026/12/05", "22:01:07"};
     EXPECT_EQ(logText(), line(kLog[0]) + line(changed) + line(kLog[2]));
-    EXPECT_EQ(state.log.record(2), changed);
+    EXPECT_EQ(state.logbook.log.record(2), changed);
     // The reload recounts: EMA is gone, VT came.
-    EXPECT_TRUE(state.sections.isWorked(state.sections.find("VT")));
-    EXPECT_FALSE(state.sections.isWorked(state.sections.find("EMA")));
-    EXPECT_EQ(state.sections.SectionsWorked(), 2);
-    EXPECT_EQ(form.Label15->text().toStdString(), "Sections Worked: 2");
+    EXPECT_TRUE(state.logbook.sections.isWorked(state.logbook.sections.find("VT")));
+    EXPECT_FALSE(state.logbook.sections.isWorked(state.logbook.sections.find("EMA")));
+    EXPECT_EQ(state.logbook.sections.SectionsWorked(), 2);
+    EXPECT_EQ(textOf(*form.Label15), "Sections Worked: 2");
     EXPECT_EQ(column(3), (std::vector<std::string>{"", "VT", "CT"}));
     EXPECT_FALSE(buttonsShown());
 }
@@ -72,7 +72,7 @@ TEST_F(EditWindowTest, AnotherLoggedCallIsADupeAndNothingIsStored) {
     EXPECT_TRUE(dupeShown);
     EXPECT_EQ(beeps, 1);
     EXPECT_EQ(logText(), before);
-    EXPECT_EQ(state.log.record(2).call, "K1ABC");
+    EXPECT_EQ(state.logbook.log.record(2).call, "K1ABC");
 }
 
 TEST_F(EditWindowTest, DeleteDupeDeletesTheEditedContactAfterTheQuestion) {
@@ -101,14 +101,14 @@ TEST_F(EditWindowTest, SectionMustBeInTheTableForWAndVeStations) {
     for (const SectionCase& c : cases) {
         bool invalidShown = false;
         editRow(2, [&](frmEditCon& w) {
-            retype(w.txtEditSec, QString::fromUtf8(c.section));
-            w.txtEditPre.setText(QString::fromUtf8(c.country));
+            retype(w.txtEditSec, qtText(c.section));
+            w.txtEditPre.setText(qtText(c.country));
             QTest::mouseClick(&w.cmdDone, Qt::LeftButton);
             invalidShown = w.isVisible() && w.Label2.isVisible();
             if (w.isVisible()) w.close();
         });
         EXPECT_EQ(invalidShown, c.refused) << c.section << " " << c.country;
-        EXPECT_EQ(state.log.record(1).section == c.section, !c.refused) << c.section << " " << c.country;
+        EXPECT_EQ(state.logbook.log.record(1).section == c.section, !c.refused) << c.section << " " << c.country;
     }
 }
 
@@ -133,8 +133,8 @@ TEST_F(EditWindowTest, HandTypedDatesAndTimesAreCheckedAndStoredZeroPadded) {
         fx.ui.messages.clear();
         before = logText();
         editRow(2, [&](frmEditCon& w) {
-            retype(w.txtEditDate, QString::fromUtf8(c.date));
-            retype(w.txtEditTime, QString::fromUtf8(c.time));
+            retype(w.txtEditDate, qtText(c.date));
+            retype(w.txtEditTime, qtText(c.time));
             QTest::mouseClick(&w.cmdDone, Qt::LeftButton);
             if (w.isVisible()) w.close();
         });
@@ -143,8 +143,8 @@ TEST_F(EditWindowTest, HandTypedDatesAndTimesAreCheckedAndStoredZeroPadded) {
             EXPECT_EQ(logText(), before) << c.date << " " << c.time;
         } else {
             EXPECT_TRUE(fx.ui.messages.empty()) << c.date << " " << c.time;
-            EXPECT_EQ(state.log.record(1).date, c.storedDate);
-            EXPECT_EQ(state.log.record(1).time, c.storedTime);
+            EXPECT_EQ(state.logbook.log.record(1).date, c.storedDate);
+            EXPECT_EQ(state.logbook.log.record(1).time, c.storedTime);
         }
     }
 }
@@ -172,7 +172,7 @@ TEST_F(EditWindowTest, KeysAndPastedTextCannotBreakTheLogRecord) {
         retype(w.txtEditDate, QStringLiteral("2026a/12/05\""));
         QTest::mouseClick(&w.cmdDone, Qt::LeftButton);
     });
-    EXPECT_EQ(state.log.record(1), (Contact{"W1AW", "599", "CT", "599", "USA", "2026/12/05", "22:01:07"}));
+    EXPECT_EQ(state.logbook.log.record(1), (Contact{"W1AW", "599", "CT", "599", "USA", "2026/12/05", "22:01:07"}));
     std::string error;
     EXPECT_TRUE(parseLog(logText(), error).has_value()) << error;
 }
@@ -184,8 +184,8 @@ TEST_F(EditWindowTest, CountryCompletesFromThePrefixTable) {
         w.txtEditPre.setFocus();
         w.txtEditPre.setCursorPosition(0);
         QTest::keyClicks(&w.txtEditPre, QStringLiteral("can"));
-        shown = text(w.txtEditPre);
-        selected = w.txtEditPre.selectedText().toStdString();
+        shown = textOf(w.txtEditPre);
+        selected = stdText(w.txtEditPre.selectedText());
         w.close();
     });
     EXPECT_EQ(shown.substr(0, 3), "Can");
@@ -202,7 +202,7 @@ TEST_F(EditWindowTest, AFailedRewriteIsReportedAndChangesNothing) {
     });
     EXPECT_TRUE(fx.ui.shownMessageTitled("Error Saving Log"));
     EXPECT_EQ(logText(), before);
-    EXPECT_EQ(state.log.record(2).section, "EMA");
+    EXPECT_EQ(state.logbook.log.record(2).section, "EMA");
     EXPECT_EQ(column(3), (std::vector<std::string>{"", "EMA", "CT"}));
 }
 
@@ -213,7 +213,7 @@ TEST_F(EditWindowTest, ClosingWithoutDoneRewritesTheLogUnchanged) {
         w.close();
     });
     EXPECT_EQ(logText(), before);
-    EXPECT_EQ(state.log.ContactCount(), 3);
+    EXPECT_EQ(state.logbook.log.ContactCount(), 3);
 }
 
 }  // namespace

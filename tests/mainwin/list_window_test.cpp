@@ -1,6 +1,7 @@
 // The recent-contacts list: which contacts it shows, its sort, and the edit and delete
 // buttons and the delete flow as the operator uses them.
 #include "tests/mainwin/recent_contacts_fixture.h"
+#include "tests/support/widget_text.h"
 
 namespace topband {
 namespace {
@@ -22,16 +23,28 @@ std::vector<std::string> numbersDownFrom(int newest, int oldest) {
     return numbers;
 }
 
-class ListCountTest : public RecentContactsTest, public ::testing::WithParamInterface<std::pair<int, int>> {};
+struct ListCount {
+    int logged;
+    int oldestShown;  // the lowest record number in the list of the last twenty
+    friend void PrintTo(const ListCount& c, std::ostream* os) {
+        *os << c.logged << " logged → ";
+        if (c.logged < c.oldestShown)
+            *os << "no rows";
+        else
+            *os << "records " << c.logged << " down to " << c.oldestShown;
+    }
+};
+
+class ListCountTest : public RecentContactsTest, public ::testing::WithParamInterface<ListCount> {};
 
 TEST_P(ListCountTest, ShowsTheLastTwentyNewestFirstAndAllOnRequest) {
     const auto [count, oldestShown] = GetParam();
     start(numberedLog(count));
     EXPECT_EQ(column(0), numbersDownFrom(count, oldestShown));
-    EXPECT_EQ(form.cmdList->text().toStdString(), "Last 20");
+    EXPECT_EQ(stdText(form.cmdList->text()), "Last 20");
 
     QTest::mouseClick(form.cmdList, Qt::LeftButton);
-    EXPECT_EQ(form.cmdList->text().toStdString(), "All");
+    EXPECT_EQ(stdText(form.cmdList->text()), "All");
     EXPECT_EQ(column(0), numbersDownFrom(count, 1));
     EXPECT_TRUE(form.txtCall->hasFocus());
 
@@ -40,7 +53,7 @@ TEST_P(ListCountTest, ShowsTheLastTwentyNewestFirstAndAllOnRequest) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Counts, ListCountTest,
-                         ::testing::Values(std::pair{0, 1}, std::pair{19, 1}, std::pair{20, 1}, std::pair{21, 2}));
+                         ::testing::Values(ListCount{0, 1}, ListCount{19, 1}, ListCount{20, 1}, ListCount{21, 2}));
 
 TEST_F(RecentContactsTest, RowsShowMonthDayAndHoursMinutesOrTheTextAsStored) {
     Contact odd = contact("G3XYZ", "", "England", "7:5");
@@ -82,7 +95,7 @@ TEST_F(RecentContactsTest, ARightClickOnARowEditsThatRow) {
     start(numberedLog(3));
     std::string call;
     whenModalOpens([&call](QWidget& modal) {
-        call = dynamic_cast<frmEditCon&>(modal).txtEditCall.text().toStdString();
+        call = stdText(dynamic_cast<frmEditCon&>(modal).txtEditCall.text());
         modal.close();
     });
     clickRow(1, Qt::RightButton);
@@ -108,9 +121,9 @@ TEST_F(RecentContactsTest, DeleteAfterSortingRemovesTheRecordInTheClickedRow) {
     ASSERT_TRUE(fx.ui.shownMessageTitled("Are you sure?"));
     EXPECT_FALSE(buttonsShown());
     EXPECT_EQ(logText(), line(contact("W1AW", "CT")) + line(contact("N1XX", "VT")));
-    EXPECT_EQ(state.log.ContactCount(), 2);
+    EXPECT_EQ(state.logbook.log.ContactCount(), 2);
     EXPECT_EQ(column(1), (std::vector<std::string>{"N1XX", "W1AW"}));
-    EXPECT_EQ(state.sections.SectionsWorked(), 2);  // EMA went with its contact
+    EXPECT_EQ(state.logbook.sections.SectionsWorked(), 2);  // EMA went with its contact
 }
 
 TEST_F(RecentContactsTest, AnsweringNoKeepsTheLogButHidesTheButtons) {
@@ -120,7 +133,7 @@ TEST_F(RecentContactsTest, AnsweringNoKeepsTheLogButHidesTheButtons) {
     clickRow(0);
     QTest::mouseClick(form.cmdDelete, Qt::LeftButton);
     EXPECT_EQ(logText(), before);
-    EXPECT_EQ(state.log.ContactCount(), 3);
+    EXPECT_EQ(state.logbook.log.ContactCount(), 3);
     EXPECT_FALSE(buttonsShown());
 }
 
@@ -135,8 +148,8 @@ TEST_F(RecentContactsTest, AFailedRewriteIsReportedAndChangesNothing) {
     ASSERT_TRUE(fx.ui.shownMessageTitled("Error Saving Log"));
     EXPECT_NE(fx.ui.messages.back().text.find("No space left on device"), std::string::npos);
     EXPECT_EQ(logText(), before);
-    EXPECT_EQ(state.log.ContactCount(), 3);
-    EXPECT_EQ(state.log.record(1).call, "K1AA");
+    EXPECT_EQ(state.logbook.log.ContactCount(), 3);
+    EXPECT_EQ(state.logbook.log.record(1).call, "K1AA");
     EXPECT_EQ(column(0), (std::vector<std::string>{"3", "2", "1"}));
 }
 

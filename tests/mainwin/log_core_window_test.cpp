@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "tests/mainwin/main_window_fixture.h"
+#include "tests/support/widget_text.h"
 
 namespace topband {
 namespace {
@@ -17,9 +18,6 @@ using testing::MainWindowTest;
 Contact contact(const char* call, const char* section, const char* country, const char* time = "22:01:07") {
     return {call, "599", section, "599", country, "2026/12/05", time};
 }
-
-std::string text(const QLabel* label) { return label->text().toStdString(); }
-std::string text(const QLineEdit* field) { return field->text().toStdString(); }
 
 // Newington, Connecticut; a log whose records the test chooses.
 class LogCoreWindowTest : public MainWindowTest {
@@ -37,103 +35,103 @@ protected:
 TEST_F(LogCoreWindowTest, TypingACallShowsCountryContinentBearingAndDistance) {
     start({});
     QTest::keyClicks(form.txtCall, QStringLiteral("ja1xyz"));
-    EXPECT_EQ(text(form.txtCall), "JA1XYZ");
-    EXPECT_EQ(text(form.txtCntry), "Japan");
-    EXPECT_EQ(text(form.Label19), "AS");
-    EXPECT_EQ(text(form.Label22), "335 ");
-    EXPECT_EQ(text(form.Label23), "6,688 ");
+    EXPECT_EQ(textOf(*form.txtCall), "JA1XYZ");
+    EXPECT_EQ(textOf(*form.txtCntry), "Japan");
+    EXPECT_EQ(textOf(*form.Label19), "AS");
+    EXPECT_EQ(textOf(*form.Label22), "335 ");
+    EXPECT_EQ(textOf(*form.Label23), "6,688 ");
     EXPECT_TRUE(form.Label3->isVisibleTo(&form));  // a DX country not yet worked
 
     // A US call keeps the bearing shown; a maritime mobile has no country at all.
     form.txtCall->clear();
     QTest::keyClicks(form.txtCall, QStringLiteral("K1ABC"));
-    EXPECT_EQ(text(form.txtCntry), "USA");
+    EXPECT_EQ(textOf(*form.txtCntry), "USA");
     EXPECT_FALSE(form.Label3->isVisibleTo(&form));
     QTest::keyClicks(form.txtCall, QStringLiteral("/MM"));
-    EXPECT_EQ(text(form.txtCntry), "");
-    EXPECT_EQ(text(form.Label19), "");
+    EXPECT_EQ(textOf(*form.txtCntry), "");
+    EXPECT_EQ(textOf(*form.Label19), "");
 }
 
 TEST_F(LogCoreWindowTest, PastedTextPassesTheSameFiltersAsTypedKeys) {
     start({});
     QApplication::clipboard()->setText(QStringLiteral("ja1 \"xyz?"));
     form.txtCall->paste();
-    EXPECT_EQ(text(form.txtCall), "JA1XYZ");
-    EXPECT_EQ(text(form.txtCntry), "Japan");
+    EXPECT_EQ(textOf(*form.txtCall), "JA1XYZ");
+    EXPECT_EQ(textOf(*form.txtCntry), "Japan");
     QApplication::clipboard()->setText(QStringLiteral("C\"T"));
     form.txtSec->paste();
-    EXPECT_EQ(text(form.txtSec), "CT");
+    EXPECT_EQ(textOf(*form.txtSec), "CT");
 }
 
 TEST_F(LogCoreWindowTest, CountryFieldCompletesFromThePrefixTable) {
     start({contact("G3XYZ", "", "England")});
     form.txtCntry->setFocus();
     QTest::keyClicks(form.txtCntry, QStringLiteral("ge"));
-    EXPECT_EQ(text(form.txtCntry), "Georgia");
-    EXPECT_EQ(form.txtCntry->selectedText().toStdString(), "orgia");
-    EXPECT_EQ(text(form.Label19), "AS");
+    EXPECT_EQ(textOf(*form.txtCntry), "Georgia");
+    EXPECT_EQ(stdText(form.txtCntry->selectedText()), "orgia");
+    EXPECT_EQ(textOf(*form.Label19), "AS");
     EXPECT_TRUE(form.Label3->isVisibleTo(&form));
     form.txtCntry->clear();
     QTest::keyClicks(form.txtCntry, QStringLiteral("engl"));
-    EXPECT_EQ(text(form.txtCntry), "England");
+    EXPECT_EQ(textOf(*form.txtCntry), "England");
     EXPECT_FALSE(form.Label3->isVisibleTo(&form));  // already worked
 }
 
 TEST_F(LogCoreWindowTest, PartialMatchesListNewestFirst) {
     start({contact("K1ABC", "CT", "USA"), contact("W2XX", "ENY", "USA"), contact("k1abd", "EMA", "USA")});
     QTest::keyClicks(form.txtCall, QStringLiteral("k1a"));
-    EXPECT_EQ(text(form.lblDupe), "k1abd K1ABC ");
-    EXPECT_EQ(text(form.lblDialog), " ");
+    EXPECT_EQ(textOf(*form.lblDupe), "k1abd K1ABC ");
+    EXPECT_EQ(textOf(*form.lblDialog), " ");
     QTest::keyClicks(form.txtCall, QStringLiteral("bc"));
-    EXPECT_EQ(text(form.lblDupe), "K1ABC ");
-    EXPECT_EQ(text(form.lblDialog), "Possible Duplicate!");
+    EXPECT_EQ(textOf(*form.lblDupe), "K1ABC ");
+    EXPECT_EQ(textOf(*form.lblDialog), "Possible Duplicate!");
     QTest::keyClick(form.txtCall, Qt::Key_Backspace);
-    EXPECT_EQ(text(form.lblDupe), "");
+    EXPECT_EQ(textOf(*form.lblDupe), "");
 }
 
 TEST_F(LogCoreWindowTest, SecondOrThirdCharacterMustBeNumeric) {
     start({});
     QTest::keyClicks(form.txtCall, QStringLiteral("KAB"));
-    EXPECT_EQ(text(form.lblDialog), "The second or third character is not numeric!");
+    EXPECT_EQ(textOf(*form.lblDialog), "The second or third character is not numeric!");
     EXPECT_EQ(fx.ui.beeps, 1);
     form.cmdDup->click();
-    EXPECT_EQ(form.cmdDup->text().toStdString(), "Off");
+    EXPECT_EQ(stdText(form.cmdDup->text()), "Off");
     form.txtCall->clear();
     QTest::keyClicks(form.txtCall, QStringLiteral("WAB"));
-    EXPECT_EQ(text(form.lblDialog), "The second or third character is not numeric!");
+    EXPECT_EQ(textOf(*form.lblDialog), "The second or third character is not numeric!");
 }
 
 TEST_F(LogCoreWindowTest, LeavingADuplicateCallShowsTheRedMessageAndEmptiesTheFields) {
     start({contact("K1ABC", "CT", "USA"), contact("G3XYZ", "", "England", "22:03:00")});
     QTest::keyClicks(form.txtCall, QStringLiteral("g3xyz"));
     form.txtRSTR->setFocus();
-    EXPECT_EQ(text(form.lblDialog), "Duplicate G3XYZ  2026/12/05 22:03:00  Rec#  2");
+    EXPECT_EQ(textOf(*form.lblDialog), "Duplicate G3XYZ  2026/12/05 22:03:00  Rec#  2");
     EXPECT_NE(form.lblDialog->styleSheet().indexOf(QStringLiteral("#FF0000")), -1);
     for (const QLineEdit* field : {form.txtCall, form.txtRSTR, form.txtSec, form.txtRSTS, form.txtCntry})
-        EXPECT_EQ(text(field), "");
+        EXPECT_EQ(textOf(*field), "");
     EXPECT_TRUE(form.txtCall->hasFocus());
-    EXPECT_TRUE(state.DupeFlag);
+    EXPECT_TRUE(state.entry.DupeFlag);
 }
 
 TEST_F(LogCoreWindowTest, KeysAfterADuplicateWaitThreeSecondsWithoutFreezingTheWindow) {
     start({contact("K1ABC", "CT", "USA")});
     QTest::keyClicks(form.txtCall, QStringLiteral("K1ABC"));
     form.txtRSTR->setFocus();
-    ASSERT_TRUE(state.DupeFlag);
+    ASSERT_TRUE(state.entry.DupeFlag);
 
     fx.clock.local.second += 1;
     QTest::keyClicks(form.txtCall, QStringLiteral("W1"));
-    EXPECT_EQ(text(form.txtCall), "");  // held, in order
+    EXPECT_EQ(textOf(*form.txtCall), "");  // held, in order
     const QString clockBefore = form.lblutctime->text();
     fx.clock.local.second += 1;
     // The clocks keep running while the keys wait.
     EXPECT_TRUE(QTest::qWaitFor([&] { return form.lblutctime->text() != clockBefore; }, 2000));
-    EXPECT_EQ(text(form.txtCall), "");
+    EXPECT_EQ(textOf(*form.txtCall), "");
 
     fx.clock.local.second += 2;  // now 4 s after the duplicate
     ASSERT_TRUE(QTest::qWaitFor([&] { return !form.txtCall->text().isEmpty(); }, 2000));
-    EXPECT_EQ(text(form.txtCall), "W1");
-    EXPECT_FALSE(state.DupeFlag);
+    EXPECT_EQ(textOf(*form.txtCall), "W1");
+    EXPECT_FALSE(state.entry.DupeFlag);
 }
 
 TEST_F(LogCoreWindowTest, ScoreOfARealisticLogAfterReload) {
@@ -145,13 +143,13 @@ TEST_F(LogCoreWindowTest, ScoreOfARealisticLogAfterReload) {
     log.push_back(contact("DL1ABC", "", "Fed. Rep. of Germany"));
     start(log);
     form.mnuopen2();
-    EXPECT_EQ(text(form.lblTotCon), "10");
-    EXPECT_EQ(text(form.lblTotSec), "2");
-    EXPECT_EQ(text(form.lblsectogo), "10");
-    EXPECT_EQ(text(form.lblTotScore), "300");
-    EXPECT_EQ(text(form.Label15), "Sections Worked: 8");
+    EXPECT_EQ(textOf(*form.lblTotCon), "10");
+    EXPECT_EQ(textOf(*form.lblTotSec), "2");
+    EXPECT_EQ(textOf(*form.lblsectogo), "10");
+    EXPECT_EQ(textOf(*form.lblTotScore), "300");
+    EXPECT_EQ(textOf(*form.Label15), "Sections Worked: 8");
     EXPECT_EQ(form.List1->count(), 2);
-    EXPECT_EQ(text(form.lblStation[5]), "DX  2");
+    EXPECT_EQ(textOf(*form.lblStation[5]), "DX  2");
 }
 
 TEST_F(LogCoreWindowTest, SectionsCountEvenWhenBothColoursAreEqual) {
@@ -160,22 +158,22 @@ TEST_F(LogCoreWindowTest, SectionsCountEvenWhenBothColoursAreEqual) {
     sameColours = sameColours.substr(0, sameColours.rfind("0\r\n0\r\n0\r\n")) + "0\r\n0\r\n";
     start({contact("K1ABC", "CT", "USA"), contact("K2ABC", "ENY", "USA")}, sameColours);
     ASSERT_EQ(state.prefs.WorkedColor, state.prefs.UnworkedColor);
-    EXPECT_EQ(text(form.Label15), "Sections Worked: 2");
-    EXPECT_EQ(text(form.lblsectogo), "2");
+    EXPECT_EQ(textOf(*form.Label15), "Sections Worked: 2");
+    EXPECT_EQ(textOf(*form.lblsectogo), "2");
 }
 
 TEST_F(LogCoreWindowTest, SectionLabelsCopyOnClickAndShowTotalsOnHover) {
     start({contact("K1ABC", "CT", "USA"), contact("K1ABD", "ct", "USA"), contact("K1ABE", "CT", "USA")});
-    const int ct = state.sections.find("CT");
+    const int ct = state.logbook.sections.find("CT");
     QLabel* label = form.Label10[static_cast<std::size_t>(ct)];
-    EXPECT_EQ(label->text().toStdString(), "CT");
-    EXPECT_EQ(label->toolTip().toStdString(), "Connecticut");
-    EXPECT_TRUE(state.sections.isWorked(ct));
+    EXPECT_EQ(stdText(label->text()), "CT");
+    EXPECT_EQ(stdText(label->toolTip()), "Connecticut");
+    EXPECT_TRUE(state.logbook.sections.isWorked(ct));
     EXPECT_NE(label->styleSheet().indexOf(QStringLiteral("bold")), -1);
     QTest::mouseMove(label);
-    EXPECT_EQ(text(form.lblDupe), " Connecticut    Total = 3");
+    EXPECT_EQ(textOf(*form.lblDupe), " Connecticut    Total = 3");
     QTest::mouseClick(label, Qt::LeftButton);
-    EXPECT_EQ(text(form.txtSec), "CT");
+    EXPECT_EQ(textOf(*form.txtSec), "CT");
 }
 
 TEST_F(LogCoreWindowTest, SectionCheckFollowsTheCountry) {
@@ -187,10 +185,10 @@ TEST_F(LogCoreWindowTest, SectionCheckFollowsTheCountry) {
     };
     for (const auto& c : cases) {
         form.lblDialog->clear();
-        form.txtSec->setText(QString::fromUtf8(c.section));
-        form.txtCntry->setText(QString::fromUtf8(c.country));
+        form.txtSec->setText(qtText(c.section));
+        form.txtCntry->setText(qtText(c.country));
         EXPECT_EQ(form.CheckSection(), std::string(c.message).empty()) << c.section << " " << c.country;
-        EXPECT_EQ(text(form.lblDialog), c.message) << c.section << " " << c.country;
+        EXPECT_EQ(textOf(*form.lblDialog), c.message) << c.section << " " << c.country;
     }
 }
 

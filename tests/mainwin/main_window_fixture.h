@@ -10,20 +10,19 @@
 #include "mainwin/main_window.h"
 #include "mainwin/station_window.h"
 #include "tests/fakes/fake_services.h"
+#include "tests/support/generated_log.h"
 #include "tests/support/modal.h"
 #include "tests/support/installed_data.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/widget_text.h"
 
 namespace topband::testing {
 
 inline const Contact kCt{"K1ABC", "599", "CT", "599", "USA", "2026/12/05", "22:01:07"};
 inline const Contact kDx{"G3XYZ", "579", "", "599", "England", "2026/12/05", "22:03:00"};
 inline std::string line(const Contact& c) { return *formatLogRecord(c); }
-inline std::string records(int count) {
-    std::string content;
-    for (int i = 0; i < count; ++i) content += line(i % 2 ? kDx : kCt);
-    return content;
-}
+// The log file text of `count` made-up contacts with distinct calls.
+inline std::string records(int count) { return logFileText(generatedLog(SectionTable(), count)); }
 
 // The state main() makes for a working folder, with the per-user folders inside it.
 inline AppState stateIn(const TempFolder& folder) {
@@ -54,7 +53,7 @@ protected:
         fx.ui.messageAnswers.push_back(answer);
         whenModalOpens([typing](QWidget& modal) {
             auto& station = dynamic_cast<frmStationID&>(modal);
-            QTest::keyClicks(&station.Text1, QString::fromUtf8(typing));
+            QTest::keyClicks(&station.Text1, qtText(typing));
             QTest::mouseClick(&station.Command1, Qt::LeftButton);
         });
         return form.Form_Load();

@@ -9,6 +9,7 @@
 #include "core/log_file.h"
 #include "mainwin/station_window.h"
 #include "tests/mainwin/main_window_fixture.h"
+#include "tests/support/widget_text.h"
 
 namespace topband {
 namespace {
@@ -32,24 +33,24 @@ TEST_F(MainWindowTest, FirstStartInAnEmptyFolderWritesBothPreferenceFiles) {
               "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n<OWN_CALL>W1XYZ</OWN_CALL>\r\n"
               "<OWN_ARRL_SECTION></OWN_ARRL_SECTION>\r\n<OWN_UTC> 5</OWN_UTC>\r\n<OWN_COUNTRY></OWN_COUNTRY>\r\n"
               "<OWN_LONGITUDE> 0</OWN_LONGITUDE>\r\n<OWN_LATITUDE> 0</OWN_LATITUDE>\r\n");
-    EXPECT_EQ(form.Label2->text().toStdString(), "W1XYZ");
+    EXPECT_EQ(textOf(*form.Label2), "W1XYZ");
     EXPECT_FALSE(work.exists("Log.txt"));  // a missing log is an empty one, created by the first contact
     EXPECT_EQ(state.logbook.log.ContactCount(), 0);
     ASSERT_EQ(fx.ui.messages.size(), 1u);
     EXPECT_EQ(fx.ui.messages[0].title, "Open existing log?");
     EXPECT_TRUE(fx.ui.inputs.empty());  // the neutral offset is the system's own
-    EXPECT_EQ(form.lblDialog->text().toStdString(), "Ready to begin!");
+    EXPECT_EQ(textOf(*form.lblDialog), "Ready to begin!");
 }
 
 TEST_F(MainWindowTest, ClocksShowLocalTwelveHourAndUtcFromTheStoredOffset) {
     work.write("160pref.txt", kPrefs);
     ASSERT_TRUE(startUp());
-    EXPECT_EQ(form.lblCurTime->text().toStdString(), "1:05:09");
-    EXPECT_EQ(form.Label16->text().toStdString(), "PM");
-    EXPECT_EQ(form.lblutctime->text().toStdString(), "18:05:09");
+    EXPECT_EQ(textOf(*form.lblCurTime), "1:05:09");
+    EXPECT_EQ(textOf(*form.Label16), "PM");
+    EXPECT_EQ(textOf(*form.lblutctime), "18:05:09");
     state.prefs.UtcOffset = 5.5f;
     form.Timer2_Timer();
-    EXPECT_EQ(form.lblutctime->text().toStdString(), "18:35:09");
+    EXPECT_EQ(textOf(*form.lblutctime), "18:35:09");
 }
 
 TEST_F(MainWindowTest, WrongStoredOffsetProposesTheSystemOne) {
@@ -252,7 +253,7 @@ std::vector<std::string> menuTree(const QList<QAction*>& actions, const std::str
             tree.push_back(indent + "-");
             continue;
         }
-        tree.push_back(indent + (a->menu() ? ">" : "") + a->text().toStdString());
+        tree.push_back(indent + (a->menu() ? ">" : "") + stdText(a->text()));
         if (a->menu()) {
             const auto sub = menuTree(a->menu()->actions(), indent + "  ");
             tree.insert(tree.end(), sub.begin(), sub.end());

@@ -8,6 +8,7 @@
 
 #include "mainwin/edit_window.h"
 #include "tests/mainwin/main_window_fixture.h"
+#include "tests/support/widget_text.h"
 
 namespace topband::testing {
 
@@ -28,7 +29,7 @@ protected:
     std::vector<std::string> column(int index) const {
         std::vector<std::string> texts;
         for (int row = 0; row < form.ListView1->topLevelItemCount(); ++row)
-            texts.push_back(form.ListView1->topLevelItem(row)->text(index).toStdString());
+            texts.push_back(stdText(form.ListView1->topLevelItem(row)->text(index)));
         return texts;
     }
 
@@ -49,7 +50,5 @@ protected:
 
     std::string logText() const { return work.read("Log.txt"); }
 };
-
-inline std::string text(const QLineEdit& field) { return field.text().toStdString(); }
 
 }  // namespace topband::testing

@@ -3,14 +3,13 @@
 #include <QLineEdit>
 
 #include "tests/mainwin/main_window_fixture.h"
+#include "tests/support/widget_text.h"
 
 namespace topband {
 namespace {
 
 using testing::line;
 using testing::MainWindowTest;
-
-std::string text(const QLabel* label) { return label->text().toStdString(); }
 
 class SectionsWindowTest : public MainWindowTest {
 protected:
@@ -21,7 +20,7 @@ protected:
     }
     std::vector<std::string> labelTexts() const {
         std::vector<std::string> texts;
-        for (std::size_t i = 1; i < form.Label10.size(); ++i) texts.push_back(text(form.Label10[i]));
+        for (std::size_t i = 1; i < form.Label10.size(); ++i) texts.push_back(textOf(*form.Label10[i]));
         return texts;
     }
 };
@@ -35,9 +34,9 @@ TEST_F(SectionsWindowTest, OneContactInEverySectionLeavesNoneToGo) {
                      "2026/12/05", "22:01:07"});
     start(log);
     EXPECT_EQ(form.Label10.size(), 87u);
-    EXPECT_EQ(text(form.Label15), "Sections Worked: 86");
-    EXPECT_EQ(text(form.lblSectionsToGo), "Sections to go: 0");
-    EXPECT_EQ(text(form.lblsectogo), "86");
+    EXPECT_EQ(textOf(*form.Label15), "Sections Worked: 86");
+    EXPECT_EQ(textOf(*form.lblSectionsToGo), "Sections to go: 0");
+    EXPECT_EQ(textOf(*form.lblsectogo), "86");
 }
 
 TEST_F(SectionsWindowTest, TodaysCanadianSectionsAreValidAndTheRetiredOnesSayWhatReplacedThem) {
@@ -48,10 +47,10 @@ TEST_F(SectionsWindowTest, TodaysCanadianSectionsAreValidAndTheRetiredOnesSayWha
     };
     for (const auto& c : cases) {
         form.lblDialog->clear();
-        form.txtSec->setText(QString::fromUtf8(c.section));
+        form.txtSec->setText(qtText(c.section));
         form.txtCntry->setText(QStringLiteral("Canada"));
         EXPECT_EQ(form.CheckSection(), std::string(c.message).empty()) << c.section;
-        EXPECT_EQ(text(form.lblDialog), c.message) << c.section;
+        EXPECT_EQ(textOf(*form.lblDialog), c.message) << c.section;
     }
 }
 
@@ -66,8 +65,8 @@ TEST_F(SectionsWindowTest, AnEditedTableAddsASectionAndItsLabel) {
     const std::vector<std::string> labels = labelTexts();
     ASSERT_EQ(labels.size(), 87u);
     EXPECT_EQ(labels.back(), "ZZ");
-    EXPECT_EQ(form.Label10.back()->toolTip().toStdString(), "Zed Land");
-    EXPECT_EQ(text(form.Label15), "Sections Worked: 1");
+    EXPECT_EQ(stdText(form.Label10.back()->toolTip()), "Zed Land");
+    EXPECT_EQ(textOf(*form.Label15), "Sections Worked: 1");
     form.txtSec->setText(QStringLiteral("ZZ"));
     form.txtCntry->setText(QStringLiteral("Canada"));
     EXPECT_TRUE(form.CheckSection());
@@ -82,7 +81,7 @@ TEST_F(SectionsWindowTest, ADamagedTableIsReportedOnceAndTheBuiltInOneIsUsed) {
     EXPECT_NE(fx.ui.messages[0].text.find(work.file("sections.txt") + ", line 2"), std::string::npos)
         << fx.ui.messages[0].text;
     EXPECT_EQ(form.Label10.size(), 87u);
-    EXPECT_EQ(state.sections.SectionCount(), 86);
+    EXPECT_EQ(state.logbook.sections.SectionCount(), 86);
 }
 
 }  // namespace

@@ -9,14 +9,13 @@
 #include "mainwin/station_window.h"
 #include "tests/fakes/fake_services.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/widget_text.h"
 
 namespace topband {
 namespace {
 
 using testing::FakeServices;
 using testing::TempFolder;
-
-std::string text(const QLineEdit& field) { return field.text().toStdString(); }
 
 class StationWindow : public ::testing::Test {
 protected:
@@ -58,22 +57,22 @@ protected:
 TEST_F(StationWindow, ShowsTheCurrentValuesWithABlankBeforeNonNegativeNumbers) {
     frmStationID& w = open();
     EXPECT_EQ(w.windowTitle(), QStringLiteral(" Amateur Station I.D."));
-    EXPECT_EQ(text(w.Text1), "W1XYZ");
-    EXPECT_EQ(text(w.Text5), "EMA");
-    EXPECT_EQ(text(w.Text6), " 5");
-    EXPECT_EQ(text(w.Text2), "United States");
-    EXPECT_EQ(text(w.Text3), " 71.25");
-    EXPECT_EQ(text(w.Text4), "-42.5");
+    EXPECT_EQ(textOf(w.Text1), "W1XYZ");
+    EXPECT_EQ(textOf(w.Text5), "EMA");
+    EXPECT_EQ(textOf(w.Text6), " 5");
+    EXPECT_EQ(textOf(w.Text2), "United States");
+    EXPECT_EQ(textOf(w.Text3), " 71.25");
+    EXPECT_EQ(textOf(w.Text4), "-42.5");
     EXPECT_TRUE(w.Text1.hasFocus());
 }
 
 TEST_F(StationWindow, EmptyOwnCallProposesTheStoredUserCall) {
     fake.settings.values["UserCallSign"] = "VE3ABC";
-    EXPECT_EQ(text(open().Text1), "W1XYZ") << "a call of its own wins";
+    EXPECT_EQ(textOf(open().Text1), "W1XYZ") << "a call of its own wins";
     state.prefs.OwnCall.clear();
-    EXPECT_EQ(text(open().Text1), "VE3ABC");
+    EXPECT_EQ(textOf(open().Text1), "VE3ABC");
     fake.settings.values.clear();
-    EXPECT_EQ(text(open().Text1), "");
+    EXPECT_EQ(textOf(open().Text1), "");
 }
 
 TEST_F(StationWindow, DoneWritesTheSharedFileByteForByteUnderACommaLocale) {
@@ -102,9 +101,9 @@ TEST_F(StationWindow, TypedLettersBecomeCapitalsAndEnterRunsDone) {
     frmStationID& w = open();
     retype(w.Text5, "sk");
     QTest::keyClicks(&w.Text5, QStringLiteral("xy"));
-    EXPECT_EQ(text(w.Text5), "SKX") << "three characters at most";
+    EXPECT_EQ(textOf(w.Text5), "SKX") << "three characters at most";
     retype(w.Text1, "ve3abc/p");
-    EXPECT_EQ(text(w.Text1), "VE3ABC/P");
+    EXPECT_EQ(textOf(w.Text1), "VE3ABC/P");
     QTest::keyClick(&w.Text1, Qt::Key_Return);
     EXPECT_EQ(w.result(), QDialog::Accepted);
 
@@ -118,7 +117,7 @@ TEST_F(StationWindow, TypedLettersBecomeCapitalsAndEnterRunsDone) {
 TEST_F(StationWindow, OffsetFieldTakesOnlyNumberKeys) {
     frmStationID& w = open();
     retype(w.Text6, "a-5.5x/9999");
-    EXPECT_EQ(text(w.Text6), "-5.5/99") << "seven characters at most";
+    EXPECT_EQ(textOf(w.Text6), "-5.5/99") << "seven characters at most";
 }
 
 TEST_F(StationWindow, OffsetThatIsNotANumberKeepsTheWindowOpen) {
@@ -159,8 +158,8 @@ TEST_F(StationWindow, PositionThatIsNotANumberBecomesZeroAtDone) {
     retype(w.Text4, "4,5");
     QTest::mouseClick(&w.Command1, Qt::LeftButton);
     EXPECT_EQ(w.result(), QDialog::Accepted);
-    EXPECT_EQ(text(w.Text3), "0");
-    EXPECT_EQ(text(w.Text4), "0");
+    EXPECT_EQ(textOf(w.Text3), "0");
+    EXPECT_EQ(textOf(w.Text4), "0");
     const std::string file = folder.read("SharedUserPreferences.xml");
     EXPECT_NE(file.find("<OWN_LONGITUDE>0</OWN_LONGITUDE>\r\n<OWN_LATITUDE>0</OWN_LATITUDE>\r\n"), std::string::npos);
 }
@@ -169,36 +168,36 @@ TEST_F(StationWindow, CountryCompletesFromTheLastMatchingRowKeepingLetterCase) {
     frmStationID& w = open();
     w.Text2.clear();
     QTest::keyClicks(&w.Text2, QStringLiteral("uni"));
-    EXPECT_EQ(text(w.Text2), "United States");
+    EXPECT_EQ(textOf(w.Text2), "United States");
     EXPECT_EQ(w.Text2.cursorPosition(), 3);
     EXPECT_EQ(w.Text2.selectedText(), QStringLiteral("ted States"));
-    EXPECT_EQ(text(w.Text3), " 95.5");
-    EXPECT_EQ(text(w.Text4), " 37");
+    EXPECT_EQ(textOf(w.Text3), " 95.5");
+    EXPECT_EQ(textOf(w.Text4), " 37");
 
     QTest::keyClicks(&w.Text2, QStringLiteral("ted K"));
-    EXPECT_EQ(text(w.Text2), "United Kingdom");
-    EXPECT_EQ(text(w.Text3), " 1.5");
-    EXPECT_EQ(text(w.Text4), " 52.25");
+    EXPECT_EQ(textOf(w.Text2), "United Kingdom");
+    EXPECT_EQ(textOf(w.Text3), " 1.5");
+    EXPECT_EQ(textOf(w.Text4), " 52.25");
 
     w.Text2.clear();
     QTest::keyClicks(&w.Text2, QStringLiteral("uNi"));
-    EXPECT_EQ(text(w.Text2), "UNi") << "a capital second letter matches nothing";
+    EXPECT_EQ(textOf(w.Text2), "UNi") << "a capital second letter matches nothing";
 }
 
 TEST_F(StationWindow, DoubleQuoteNeverEntersCallSectionOrCountry) {
     fake.settings.values["UserCallSign"] = "W\"2";
     state.prefs.OwnCall.clear();
     frmStationID& w = open();
-    EXPECT_EQ(text(w.Text1), "W2");
+    EXPECT_EQ(textOf(w.Text1), "W2");
     for (QLineEdit* field : {&w.Text1, &w.Text5, &w.Text2}) {
         field->clear();
         QTest::keyClicks(field, QStringLiteral("a\"b"));
-        EXPECT_EQ(field->text().count(QLatin1Char('"')), 0) << text(*field);
+        EXPECT_EQ(field->text().count(QLatin1Char('"')), 0) << textOf(*field);
         field->clear();
         QApplication::clipboard()->setText(QStringLiteral("X\"Y"));
         field->paste();
         field->insert(QStringLiteral("Z\""));
-        EXPECT_EQ(text(*field), "XYZ");
+        EXPECT_EQ(textOf(*field), "XYZ");
     }
 }
 

@@ -1,8 +1,11 @@
 #pragma once
-// A fresh folder for one test, removed afterwards.
+// A fresh folder for one test or benchmark, removed afterwards with all it holds.
+#include <stdlib.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 
 namespace topband::testing {
@@ -10,8 +13,9 @@ namespace topband::testing {
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "topband-test-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
+        std::string pattern = (std::filesystem::temp_directory_path() / "topband-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make a folder like " + pattern);
+        path_ = pattern;
     }
     ~TempFolder() {
         std::error_code ec;

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <string>
 
+#include "tests/support/case_printing.h"
 #include "tests/support/temp_folder.h"
 
 namespace topband {
@@ -119,6 +120,10 @@ struct BrokenSource {
     std::string ctyDat;
     std::string ctyCsv;
     const char* message;
+    // The sources are long; the row shows the case and the message looked for.
+    friend void PrintTo(const BrokenSource& c, std::ostream* os) {
+        *os << c.name << " → " << testing::quoted(c.message);
+    }
 };
 
 class MakePrefixFileRefuses : public ::testing::TestWithParam<BrokenSource> {};
