@@ -12,7 +12,10 @@ bool isUsKg4Call(std::string_view call) {
 }  // namespace
 
 bool isMobileAtSeaOrInAir(std::string_view call) {
-    return endsWithIgnoringCase(call, "/MM") || endsWithIgnoringCase(call, "/AM");
+    // Maritime mobile may name its ITU region: /MM1, /MM2, /MM3.
+    for (const std::string_view suffix : {"/MM", "/AM", "/MM1", "/MM2", "/MM3"})
+        if (endsWithIgnoringCase(call, suffix)) return true;
+    return false;
 }
 
 std::string_view portableLookupKey(std::string_view call) {

@@ -1,6 +1,7 @@
 #include "mainwin/entry_rules.h"
 
 #include "core/letter_case.h"
+#include "core/prefix_lookup.h"
 #include "core/worked_countries.h"
 #include "window/key_codes.h"
 
@@ -32,8 +33,10 @@ char16_t fieldCharacter(EntryField field, char16_t c) {
         case EntryField::ReportReceived:
         case EntryField::ReportSent:
             return isDigit(c) ? c : 0;
-        case EntryField::Section:
-            return isPrintableAscii(c) ? capital(c) : 0;
+        case EntryField::Section: {
+            const char16_t upper = capital(c);
+            return isCapital(upper) || isDigit(upper) ? upper : 0;
+        }
         case EntryField::Country:
             return isPrintableAscii(c) ? c : 0;
         case EntryField::PostContestTime:
@@ -64,9 +67,9 @@ bool completeCall(std::string_view call) {
 
 KeyDecision entryKeyDecision(EntryField field, int keyAscii, const FieldView& view) {
     if (keyAscii == kEnter) return action(KeyAction::Commit);
+    if (keyAscii == kEscape) return action(KeyAction::ClearEntry);
     switch (field) {
         case EntryField::Call:
-            if (keyAscii == kEscape) return action(KeyAction::ClearEntry);
             if (isDigitKey(keyAscii) && atEndWithoutSelection(view) && completeCall(view.text))
                 return passOn(keyAscii, kToReportReceived);
             break;
@@ -91,8 +94,17 @@ KeyDecision entryKeyDecision(EntryField field, int keyAscii, const FieldView& vi
     return type(fieldKey(field, keyAscii));
 }
 
+bool needsCountry(std::string_view call) { return !isMobileAtSeaOrInAir(call); }
+
+std::string storedCountry(std::string_view call, std::string_view country) {
+    return needsCountry(call) ? std::string(country) : std::string();
+}
+
 std::optional<MissingField> missingEntryField(const EntryFields& fields) {
     const bool needsSection = isWVeCountry(fields.country) && fields.section.empty();
+    // "Not Found" is what the lookup shows for an unknown prefix, not a country.
+    const bool countryMissing = needsCountry(fields.call) &&
+                                (fields.country.empty() || equalsIgnoringCase(fields.country, kNotFound));
     const struct {
         bool fails;
         MissingField missing;
@@ -100,7 +112,7 @@ std::optional<MissingField> missingEntryField(const EntryFields& fields) {
         {needsSection, {"Need Section!", EntryField::Section}},
         {fields.reportReceived.empty(), {"Report Received!", EntryField::ReportReceived}},
         {fields.call.size() < 3, {"Need Call Sign!", EntryField::Call}},
-        {fields.country.empty(), {"Need Country!", EntryField::Country}},
+        {countryMissing, {"Need Country!", EntryField::Country}},
         {fields.reportSent.empty(), {"Need Report Sent!", EntryField::ReportSent}},
     };
     std::optional<MissingField> last;

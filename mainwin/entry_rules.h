@@ -25,9 +25,10 @@ inline constexpr const char* kDefaultReport = "599";
 
 // The character `field` holds for `c`, or 0 when the field drops it. One rule for a typed key
 // and for text that arrives without keys (pasted, dropped, set by code): the call takes
-// A-Z (letters upper-cased), 0-9 and "/"; a report digits; the section and the country
-// printable ASCII but the double quote, which the log file cannot hold (the section's letters
-// upper-cased); the post-contest time digits and ":", the date digits and "/".
+// A-Z (letters upper-cased), 0-9 and "/"; a report digits; the section A-Z (letters
+// upper-cased) and 0-9; the country printable ASCII but the double quote, which the log file
+// cannot hold; the post-contest time digits and ":", the date digits and "/". Nothing outside
+// ASCII gets in.
 char16_t fieldCharacter(EntryField field, char16_t c);
 
 // The key as `field` types it: Backspace passes, another key as fieldCharacter keeps it,
@@ -48,7 +49,7 @@ enum class KeyAction {
     PassOn,      // pass `key` on to the field `target`, which takes it as its new text
     MoveOn,      // drop the key and move the focus to the next field of the exchange
     Commit,      // Enter: commit the contact
-    ClearEntry,  // Esc in the call field: empty the entry
+    ClearEntry,  // Esc: empty the entry
 };
 struct KeyDecision {
     KeyAction action = KeyAction::Type;
@@ -68,7 +69,8 @@ struct FieldView {
 // the call is complete (typed at its end); the reports pass on what is not a digit (the
 // section follows the report received, the country the report sent); the section passes on
 // digits and signs to the report sent. Space moves on (in the country only at its start;
-// elsewhere in a country name it is a blank). Enter commits from every field.
+// elsewhere in a country name it is a blank). Enter commits and Esc empties the entry from
+// every field.
 KeyDecision entryKeyDecision(EntryField field, int keyAscii, const FieldView& view);
 
 // The five fields a commit checks.
@@ -83,8 +85,15 @@ struct MissingField {
     const char* message;
     EntryField field;  // the field the focus goes to
 };
+// A station at sea or in the air (/MM, /AM) has no country; every other contact needs one.
+bool needsCountry(std::string_view call);
+// The country a contact is stored with: none for a station at sea or in the air, whatever
+// was typed, so it never counts as a multiplier.
+std::string storedCountry(std::string_view call, std::string_view country);
+
 // The commit's required-field checks (frmcmp), each reading the fields as the operator left
-// them; when several fail, the last of them is reported.
+// them; when several fail, the last of them is reported. A country is missing when it is
+// empty or "Not Found", unless the call needs none.
 std::optional<MissingField> missingEntryField(const EntryFields& fields);
 
 // A country name completed from the prefix table as it is typed.

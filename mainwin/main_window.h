@@ -73,7 +73,7 @@ public:
     void txtCall_LostFocus();
     void PartialDupeScan(int keyAscii);
     void dupcheck();
-    void WaitAfterDupe(int keyAscii);
+    void WaitAfterDupe(int& keyAscii);
     void cmdDup_Click();
     void cmdClear_Click();
 
@@ -233,7 +233,6 @@ private:
     void createListColumns();
     void createSectionLabels();
     void connectCallField();
-    void releaseHeldKeys();
     void showDialogAlarm(bool alarm);
     void showPartialList(const std::string& list);
     double lblDupeFontPoints(double perDesignWidth) const;
@@ -257,9 +256,6 @@ private:
     std::unique_ptr<DesignedForm> layout_;
     KeyPressFilter* keys_ = nullptr;
     bool endingAtOnce_ = false;
-    // Keys typed into the call field while a duplicate holds it, replayed in order afterwards.
-    std::vector<int> heldKeys_;
-    QTimer* holdTimer_ = nullptr;
 };
 
 // The window title: the program's name and version, then its maker.

@@ -191,6 +191,8 @@ void Form1::createControls() {
     cmdList->setToolTip(QStringLiteral("List all or last 20 contacts (Listing all will slow the program)"));
     cmdEdit = new QPushButton(QStringLiteral("Edit Contact"), panel);
     cmdDelete = new QPushButton(QStringLiteral("Delete Contact"), panel);
+    // Buttons take the focus from the mouse only: Space or Tab from a field never lands on one.
+    for (QPushButton* button : {cmdClear, cmdDup, cmdList, cmdEdit, cmdDelete}) button->setFocusPolicy(Qt::ClickFocus);
     d.place(*cmdList, 1900, 4600, 900, 340, kTextFont);
     d.place(*cmdEdit, 2900, 4600, 1300, 340, kTextFont);
     d.place(*cmdDelete, 4300, 4600, 1300, 340, kTextFont);

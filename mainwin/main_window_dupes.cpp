@@ -1,29 +1,15 @@
 // Duplicate checks while a call is typed and when it is left, and the hold after a duplicate.
-#include <QApplication>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include "core/duplicates.h"
 #include "mainwin/main_window.h"
+#include "window/key_codes.h"
 #include "window/qt_text.h"
 
 namespace topband {
-namespace {
-
-// A key code as the event a keyboard would deliver, for keys replayed after a hold.
-QKeyEvent keyEventFor(int keyAscii) {
-    if (keyAscii == 13) return {QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")};
-    if (keyAscii == 8) return {QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b")};
-    const QChar c(keyAscii);
-    return {QEvent::KeyPress, c.toUpper().unicode(), Qt::NoModifier, QString(c)};
-}
-
-}  // namespace
-
 void Form1::connectCallField() {
     connectEntryFields();
     addHook([this](QObject*, QEvent* event) {
@@ -32,9 +18,6 @@ void Form1::connectCallField() {
     }).watch(*txtCall);
     connect(cmdDup, &QPushButton::clicked, this, [this] { cmdDup_Click(); });
     connect(cmdClear, &QPushButton::clicked, this, [this] { cmdClear_Click(); });
-    holdTimer_ = new QTimer(this);
-    holdTimer_->setInterval(100);
-    connect(holdTimer_, &QTimer::timeout, this, [this] { releaseHeldKeys(); });
 }
 
 double Form1::lblDupeFontPoints(double perDesignWidth) const {
@@ -75,21 +58,16 @@ void Form1::dupcheck() {
     for (QLabel* label : {Label19, Label22, Label23}) label->clear();
 }
 
-// Holds the key instead of freezing the window: clocks, timers and spots keep running.
-void Form1::WaitAfterDupe(int keyAscii) {
-    if (keyAscii != 0) heldKeys_.push_back(keyAscii);
-    if (!holdTimer_->isActive()) holdTimer_->start();
-}
-
-void Form1::releaseHeldKeys() {
-    if (!dupeHoldOver(state_.entry.DupeTime, services_.clock.localNow())) return;
-    holdTimer_->stop();
-    state_.entry.DupeFlag = false;
-    const std::vector<int> keys = std::exchange(heldKeys_, {});
-    for (int key : keys) {
-        QKeyEvent event = keyEventFor(key);
-        QApplication::sendEvent(txtCall, &event);
+// The three seconds after a duplicate drop every key typed into the call field, Enter
+// included: the rest of the duplicate's exchange must not become a contact. The window keeps
+// running meanwhile; the first key after the hold is taken as typed.
+void Form1::WaitAfterDupe(int& keyAscii) {
+    if (!state_.entry.DupeFlag) return;
+    if (dupeHoldOver(state_.entry.DupeTime, services_.clock.localNow())) {
+        state_.entry.DupeFlag = false;
+        return;
     }
+    keyAscii = kNoKey;
 }
 
 void Form1::cmdDup_Click() {

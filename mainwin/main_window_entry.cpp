@@ -28,8 +28,9 @@ void Form1::connectEntryFields() {
     // The same rule as the keys, for text that arrives without them.
     for (const EntryField field : kEntryFields)
         filterFieldText(entryField(field), [field](char16_t c) { return fieldCharacter(field, c); });
-    connect(txtCall, &QLineEdit::textChanged, this, [this](const QString& call) { state_.entry.MacroCall = stdText(call); });
-    connect(txtRSTS, &QLineEdit::textChanged, this, [this](const QString& rst) { state_.entry.MacroRST = stdText(rst); });
+    // Read from the field, not the signal: a filtered change signals the text before filtering last.
+    connect(txtCall, &QLineEdit::textChanged, this, [this] { state_.entry.MacroCall = textOf(*txtCall); });
+    connect(txtRSTS, &QLineEdit::textChanged, this, [this] { state_.entry.MacroRST = textOf(*txtRSTS); });
     addHook([this](QObject* watched, QEvent* event) {
         if (event->type() != QEvent::FocusIn) return false;
         if (watched == txtCall) txtCall_GotFocus();
@@ -127,12 +128,8 @@ void Form1::txtCall_GotFocus() {
 }
 
 void Form1::txtCall_KeyPress(int& keyAscii) {
-    if (state_.entry.DupeFlag) {
-        // Held, not dropped: replayed in order once three seconds have passed.
-        WaitAfterDupe(keyAscii);
-        keyAscii = kNoKey;
-        return;
-    }
+    WaitAfterDupe(keyAscii);
+    if (state_.entry.DupeFlag) return;
     QFont font = lblDupe->font();
     font.setPointSizeF(lblDupeFontPoints(9));
     lblDupe->setFont(font);
@@ -150,8 +147,10 @@ void Form1::txtCall_KeyPress(int& keyAscii) {
     }
     if (before < 3) lblDialog->setText(QStringLiteral(" "));
     if (decision.action == KeyAction::Commit) {
-        // The commit's message stays; the partial scan would overwrite it.
-        Mains();
+        // Enter leaves the call as Tab would (duplicate check, reports filled), then commits;
+        // the commit's message stays, which the partial scan would overwrite.
+        txtCall_LostFocus();
+        if (!state_.entry.DupeFlag) Mains();
         return;
     }
     if (decision.action == KeyAction::MoveOn) txtRSTR->setFocus();
@@ -276,7 +275,9 @@ void Form1::Mains() {
 }
 
 bool Form1::storeEntry() {
-    Contact contact{textOf(*txtCall), textOf(*txtRSTR), textOf(*txtSec), textOf(*txtRSTS), textOf(*txtCntry), {}, {}};
+    const std::string call = textOf(*txtCall);
+    Contact contact{call, textOf(*txtRSTR), textOf(*txtSec), textOf(*txtRSTS), storedCountry(call, textOf(*txtCntry)),
+                    {}, {}};
     const LiveStamp stamp = liveStamp(services_.clock.localNow(), state_.prefs.UtcOffset, services_.clock.utcNow());
     const bool typedTime = postContestMode();
     contact.date = typedTime ? textOf(*txtPostConDate) : stamp.date;
@@ -291,6 +292,7 @@ bool Form1::storeEntry() {
         services_.ui.messageBox("Error Writing Log",
                                 stored.error + "  The contact was not stored; it stays in the entry fields.",
                                 MessageButtons::Ok, MessageIcon::Critical);
+        txtCall->setFocus();
         return false;
     }
     Listdisplay();

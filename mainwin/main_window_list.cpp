@@ -100,6 +100,8 @@ void Form1::cmdEdit_Click() {
     showListButtons(false);
     // Written and reloaded even when nothing changed, so the window always shows the file.
     storeLog(edited ? withRecordReplaced(state_.logbook.log, *number, std::move(*edited)) : state_.logbook.log.records());
+    // The next exchange is typed at once: the focus must not stay on a button just hidden.
+    txtCall->setFocus();
 }
 
 void Form1::cmdDelete_Click() {
@@ -113,8 +115,8 @@ void Form1::deleteRecord(int recordNumber) {
     const MessageAnswer answer =
         services_.ui.messageBox("Are you sure?", "Are you sure?", MessageButtons::YesNo, MessageIcon::Question);
     showListButtons(false);
-    if (answer == MessageAnswer::No) return;
-    storeLog(withRecordRemoved(state_.logbook.log, recordNumber));
+    if (answer == MessageAnswer::Yes) storeLog(withRecordRemoved(state_.logbook.log, recordNumber));
+    txtCall->setFocus();
 }
 
 void Form1::storeLog(std::vector<Contact> records) {

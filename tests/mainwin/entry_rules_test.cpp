@@ -91,7 +91,11 @@ TEST(EntryRules, KeysGoWhereTheExchangeContinues) {
         {EntryField::ReportReceived, '?', empty, passOn('?', kToSection)},
         {EntryField::ReportReceived, '-', empty, type(kNoKey)},
         {EntryField::ReportReceived, kBlank, empty, moveOn},
-        {EntryField::ReportReceived, kEscape, empty, type(kNoKey)},
+        {EntryField::ReportReceived, kEscape, empty, clear},
+        {EntryField::Section, kEscape, empty, clear},
+        {EntryField::ReportSent, kEscape, empty, clear},
+        {EntryField::Country, kEscape, countryMidway, clear},
+        {EntryField::PostContestDate, kEscape, empty, clear},
         {EntryField::ReportReceived, kEnter, empty, commit},
         {EntryField::Section, '5', empty, passOn('5', kToReportSent)},
         {EntryField::Section, '!', empty, passOn('!', kToReportSent)},
@@ -135,6 +139,12 @@ TEST(EntryRules, TheCommitNamesTheLastMissingField) {
         // Several missing: the last check that fails is the one reported.
         {{"K1ABC", "", "", "", "USA"}, "Need Report Sent!", EntryField::ReportSent},
         {{"", "", "", "599", ""}, "Need Country!", EntryField::Country},
+        // "Not Found" is no country; a station at sea or in the air needs none.
+        {{"XX9XX", "599", "", "599", "Not Found"}, "Need Country!", EntryField::Country},
+        {{"XX9XX", "599", "", "599", "not found"}, "Need Country!", EntryField::Country},
+        {{"W1AW/MM", "599", "", "599", ""}, nullptr, EntryField::Call},
+        {{"W1AW/MM2", "599", "", "599", "Not Found"}, nullptr, EntryField::Call},
+        {{"G3XYZ/AM", "599", "", "599", ""}, nullptr, EntryField::Call},
     };
     for (const auto& c : cases) {
         const auto missing = missingEntryField(c.fields);
@@ -162,6 +172,14 @@ protected:
     }
     PrefixTable table;
 };
+
+TEST(EntryRules, AStationAtSeaOrInTheAirIsStoredWithoutACountry) {
+    EXPECT_EQ(storedCountry("W1AW/MM", "England"), "");
+    EXPECT_EQ(storedCountry("W1AW/mm3", "USA"), "");
+    EXPECT_EQ(storedCountry("W1AW/AM", ""), "");
+    EXPECT_EQ(storedCountry("W1AW/P", "USA"), "USA");
+    EXPECT_EQ(storedCountry("G3XYZ", "England"), "England");
+}
 
 TEST_F(CountryCompletionTest, CompletesFromTheLastMatchingRowWithoutRegardToCase) {
     const struct {

@@ -1,5 +1,9 @@
 // Logging contacts as the operator types them into the main window's entry fields.
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -178,8 +182,8 @@ TEST_F(EntryWindowTest, RequiredFieldsAreCheckedInTheirOrder) {
 
 TEST_F(EntryWindowTest, AnInvalidSectionIsRefusedAndTheFieldsStay) {
     start();
-    type(form.txtCall, "K1ABC599?");
-    EXPECT_EQ(textOf(*form.txtSec), "?");
+    type(form.txtCall, "K1ABC599XX");
+    EXPECT_EQ(textOf(*form.txtSec), "XX");
     enter(form.txtSec);
     EXPECT_EQ(textOf(*form.lblDialog), "Invalid Section!");
     EXPECT_EQ(state.logbook.log.ContactCount(), 0);
@@ -362,6 +366,135 @@ TEST_F(EntryWindowTest, AFullWorkedCountryListStillStoresTheContact) {
     EXPECT_EQ(state.logbook.workedCountries.WorkedCountryCount(), MaxWorkedCountries);
     EXPECT_FALSE(state.logbook.workedCountries.contains("England"));
     EXPECT_EQ(state.logbook.tallies.DXContactCount, 1);
+}
+
+TEST_F(EntryWindowTest, TheRestOfADuplicatesExchangeIsDroppedAndTheNextCallTaken) {
+    const std::string logged = line({"K1ABC", "599", "CT", "599", "USA", "2026/12/05", "17:00:00"});
+    start(logged);
+    typeOn("K1ABC599CT599\r");
+    EXPECT_EQ(logFile(), logged);
+    EXPECT_EQ(textOf(*form.txtCall), "");
+    EXPECT_TRUE(form.txtCall->hasFocus());
+
+    fx.clock.local.second += 4;
+    typeOn("W1AW599CT599\r");
+    EXPECT_EQ(logFile(), logged + line({"W1AW", "599", "CT", "599", "USA", "2026/12/05", "18:05:13"}));
+}
+
+TEST_F(EntryWindowTest, ADxContactNeedsACountryButAStationAtSeaNeedsNone) {
+    start();
+    // An unknown prefix shows "Not Found", which is no country and no multiplier.
+    type(form.txtCall, "Q1AB599");
+    EXPECT_EQ(textOf(*form.txtCntry), "Not Found");
+    enter(form.txtRSTR);
+    EXPECT_EQ(textOf(*form.lblDialog), "Need Country!");
+    EXPECT_EQ(logFile(), "");
+
+    form.cmdClear->click();
+    typeOn("W1AW/MM\r");
+    EXPECT_EQ(logFile(), line({"W1AW/MM", "599", "", "599", "", "2026/12/05", "18:05:09"}));
+    EXPECT_EQ(state.logbook.workedCountries.WorkedCountryCount(), 0);
+    EXPECT_EQ(textOf(*form.lblTotScore), "0");  // 5 points, but no multiplier yet
+
+    // A country typed for a station at sea is not stored and counts for nothing.
+    type(form.txtCall, "G3XYZ/MM ");
+    form.txtCntry->setText(QStringLiteral("England"));
+    enter(form.txtCntry);
+    EXPECT_EQ(state.logbook.log.record(2).country, "");
+    EXPECT_EQ(state.logbook.workedCountries.WorkedCountryCount(), 0);
+    EXPECT_EQ(state.logbook.tallies.DXContactCount, 2);
+}
+
+TEST_F(EntryWindowTest, EveryFieldKeepsOneRuleForKeysPastesAndInputMethods) {
+    start();
+    const struct {
+        QLineEdit* field;
+        QString arriving;
+        const char* kept;
+    } cases[] = {
+        {form.txtCall, QStringLiteral("k1\u00f1ab\"c"), "K1ABC"},
+        {form.txtRSTR, QStringLiteral("5x9"), "59"},
+        {form.txtRSTS, QStringLiteral("5\u00f19"), "59"},
+        {form.txtSec, QStringLiteral("eny"), "ENY"},
+        {form.txtSec, QStringLiteral("c?t\u00e9"), "CT"},
+        {form.txtCntry, QStringLiteral("Cura\u00e7ao\""), "Curaao"},
+    };
+    for (const auto& c : cases) {
+        // Pasted.
+        c.field->clear();
+        QApplication::clipboard()->setText(c.arriving);
+        c.field->setFocus();
+        c.field->paste();
+        EXPECT_EQ(textOf(*c.field), c.kept) << "pasted " << stdText(c.arriving);
+        // Committed by an input method.
+        c.field->clear();
+        QInputMethodEvent composed;
+        composed.setCommitString(c.arriving);
+        QApplication::sendEvent(c.field, &composed);
+        EXPECT_EQ(textOf(*c.field), c.kept) << "composed " << stdText(c.arriving);
+    }
+    // Non-ASCII keys typed into a report never reach it.
+    form.txtRSTR->clear();
+    form.txtRSTR->setFocus();
+    QTest::keyClick(form.txtRSTR, '5');
+    for (const QString& typed : {QStringLiteral("\u00f1"), QStringLiteral("\u00e9")}) {
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, typed);
+        QApplication::sendEvent(form.txtRSTR, &key);
+    }
+    QTest::keyClick(form.txtRSTR, '9');
+    EXPECT_EQ(textOf(*form.txtRSTR), "59");
+    // The keyed messages see the field as it holds the text.
+    form.txtCall->clear();
+    QApplication::clipboard()->setText(QStringLiteral("w1\"aw"));
+    form.txtCall->paste();
+    EXPECT_EQ(state.entry.MacroCall, "W1AW");
+    form.txtRSTS->setText(QStringLiteral("5n9"));
+    EXPECT_EQ(state.entry.MacroRST, "59");
+}
+
+TEST_F(EntryWindowTest, EscapeClearsTheEntryFromEveryField) {
+    start();
+    for (QLineEdit* field : fiveFields()) {
+        type(form.txtCall, "K1ABC599ct");
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Escape);
+        for (const QLineEdit* emptied : fiveFields()) EXPECT_EQ(textOf(*emptied), "") << field->objectName().toStdString();
+        EXPECT_TRUE(form.txtCall->hasFocus());
+    }
+}
+
+TEST_F(EntryWindowTest, EnterInTheCallFieldLeavesTheCallFirst) {
+    start();
+    type(form.txtCall, "K1ABC");
+    enter(form.txtCall);
+    // The reports were filled as leaving the call fills them; only the section is missing.
+    EXPECT_EQ(textOf(*form.txtRSTR), "599");
+    EXPECT_EQ(textOf(*form.txtRSTS), "599");
+    EXPECT_EQ(textOf(*form.lblDialog), "Need Section!");
+    EXPECT_TRUE(form.txtSec->hasFocus());
+
+}
+
+TEST_F(EntryWindowTest, EnterOnADuplicateCallReportsTheDuplicateAndCommitsNothing) {
+    const std::string logged = line({"W1AW", "599", "CT", "599", "USA", "2026/12/05", "17:00:00"});
+    start(logged);
+    type(form.txtCall, "W1AW");
+    enter(form.txtCall);
+    EXPECT_EQ(textOf(*form.lblDialog), "Duplicate W1AW CT 2026/12/05 17:00:00  Rec#  1");
+    EXPECT_EQ(logFile(), logged);
+}
+
+TEST_F(EntryWindowTest, ButtonsTakeTheFocusOnlyFromTheMouse) {
+    start();
+    for (QPushButton* button : {form.cmdClear, form.cmdDup, form.cmdList, form.cmdEdit, form.cmdDelete})
+        EXPECT_EQ(button->focusPolicy(), Qt::ClickFocus) << stdText(button->text());
+    // Space at the start of the country and Tab after Tab move through the fields, never a button.
+    form.txtCntry->setFocus();
+    QTest::keyClick(form.txtCntry, Qt::Key_Space);
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(qobject_cast<QPushButton*>(QApplication::focusWidget()), nullptr) << "after " << i << " Tabs";
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
 }
 
 }  // namespace
