@@ -5,7 +5,9 @@
 #include <optional>
 
 #include "core/number_text.h"
+#include "mainwin/entry_rules.h"
 #include "mainwin/shared_preferences.h"
+#include "mainwin/utc_offset.h"
 #include "window/field_text_filter.h"
 #include "window/key_codes.h"
 #include "window/key_press_filter.h"
@@ -17,11 +19,22 @@ namespace {
 // Lets through Backspace, "-", ".", "/" and the digits; drops every other key.
 int numberr(int key) { return key == kBackspace || (key >= '-' && key <= '9') ? key : 0; }
 
+// The characters of a number field: those numberr lets through, and the blank that stands
+// before a positive number as the window shows it.
+char16_t numberCharacter(char16_t c) { return c == u' ' || (c >= u'-' && c <= u'9') ? c : 0; }
+
 // The field as a number that fits the preferences' floats; nothing when it does not read as one.
 std::optional<float> readFloat(const QLineEdit& field) {
     const auto value = parseNumber(textOf(field));
     if (!value || std::abs(*value) > std::numeric_limits<float>::max()) return std::nullopt;
     return static_cast<float>(*value);
+}
+
+// The UTC offset as stored: a number of hours within the offsets of the world's time zones.
+std::optional<float> readUtcOffset(const QLineEdit& field) {
+    const auto hours = readFloat(field);
+    if (!hours || *hours < -kLargestUtcOffset || *hours > kLargestUtcOffset) return std::nullopt;
+    return hours;
 }
 
 // Where the typed key lands: the start of a selection, else the cursor.
@@ -53,7 +66,12 @@ frmStationID::frmStationID(AppState& state, Services& services, QWidget* parent)
     events_.watch(Text6);
     // The call, section and country end up in quoted fields of 160pref.txt and the log, which
     // have no escape for a double quote.
-    for (QLineEdit* field : {&Text1, &Text5, &Text2}) filterFieldText(*field, quotedFieldCharacter);
+    // The same rule for keys and for text that arrives without them; nothing outside ASCII.
+    const std::pair<QLineEdit*, EntryField> fields[] = {
+        {&Text1, EntryField::Call}, {&Text5, EntryField::Section}, {&Text2, EntryField::Country}};
+    for (const auto& [field, rule] : fields)
+        filterFieldText(*field, [rule](char16_t c) { return fieldCharacter(rule, c); });
+    for (QLineEdit* number : {&Text6, &Text3, &Text4}) filterFieldText(*number, numberCharacter);
     connect(&Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 
     Form_Load();
@@ -91,15 +109,18 @@ void frmStationID::Form_Load() {
     if (Text1.text().isEmpty()) Text1.setText(qtText(services_.settings.value("UserCallSign", "")));
 }
 
-void frmStationID::Text1_KeyPress(int& KeyAscii) {
-    if (KeyAscii == kEnter) {
-        KeyAscii = 0;
-        Command1_Click();
-    }
-    KeyAscii = capitalKey(KeyAscii);
-}
+void frmStationID::Text1_KeyPress(int& KeyAscii) { enterOrKey(EntryField::Call, KeyAscii); }
 
-void frmStationID::Text5_KeyPress(int& KeyAscii) { Text1_KeyPress(KeyAscii); }
+void frmStationID::Text5_KeyPress(int& KeyAscii) { enterOrKey(EntryField::Section, KeyAscii); }
+
+void frmStationID::enterOrKey(EntryField field, int& KeyAscii) {
+    if (KeyAscii == kEnter) {
+        KeyAscii = kNoKey;
+        Command1_Click();
+        return;
+    }
+    KeyAscii = fieldKey(field, KeyAscii);
+}
 
 void frmStationID::Text6_KeyPress(int& KeyAscii) {
     if (KeyAscii == kEnter) {
@@ -110,7 +131,7 @@ void frmStationID::Text6_KeyPress(int& KeyAscii) {
 }
 
 void frmStationID::Text6_LostFocus() {
-    if (readFloat(Text6)) return;
+    if (readUtcOffset(Text6)) return;
     services_.ui.beep();
     Text6.setFocus();
 }
@@ -138,8 +159,8 @@ void frmStationID::Text2_KeyPress(int& KeyAscii) {
 }
 
 void frmStationID::Command1_Click() {
-    // An offset that is not a number would silently become 0 and shift every logged time.
-    if (!readFloat(Text6)) {
+    // An offset that is not a number, or no time zone's, would shift every logged time.
+    if (!readUtcOffset(Text6)) {
         services_.ui.beep();
         Text6.setFocus();
         return;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "mainwin/entry_rules.h"
 #include "platform/services.h"
 #include "state/app_state.h"
 #include "window/designed_form.h"
@@ -52,6 +53,8 @@ private:
     void Text6_KeyPress(int& KeyAscii);
     void Text6_LostFocus();
     void Text2_KeyPress(int& KeyAscii);
+    // Enter runs Done; another key is typed as the field's rule keeps it.
+    void enterOrKey(EntryField field, int& KeyAscii);
 
     AppState& state_;
     Services& services_;

@@ -6,6 +6,9 @@
 
 namespace topband {
 
+// The offsets of the world's time zones lie within this many hours either side of UTC.
+inline constexpr float kLargestUtcOffset = 14;
+
 // Minute boundaries from local to UTC, in hours, rounded to two decimals.
 float recommendedUtcOffset(const CivilTime& utc, const CivilTime& local);
 

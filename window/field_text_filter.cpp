@@ -4,14 +4,6 @@
 
 namespace topband {
 
-char16_t callCharacter(char16_t c) {
-    if (c >= u'a' && c <= u'z') return static_cast<char16_t>(c - u'a' + u'A');
-    const bool allowed = (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'/';
-    return allowed ? c : 0;
-}
-
-char16_t quotedFieldCharacter(char16_t c) { return c == u'"' || c == u'\r' || c == u'\n' ? 0 : c; }
-
 void filterFieldText(QLineEdit& field, std::function<char16_t(char16_t)> keep) {
     QObject::connect(&field, &QLineEdit::textChanged, &field, [&field, keep = std::move(keep)](const QString& text) {
         QString kept;

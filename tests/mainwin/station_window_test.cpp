@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QTest>
 #include <memory>
 
@@ -138,6 +139,47 @@ TEST_F(StationWindow, OffsetThatIsNotANumberKeepsTheWindowOpen) {
     EXPECT_EQ(stored.UtcOffset, 5.0f);
 }
 
+TEST_F(StationWindow, OffsetOutsideTheWorldsTimeZonesKeepsTheWindowOpen) {
+    frmStationID& w = open();
+    const struct {
+        const char* typed;
+        bool accepted;
+    } cases[] = {{"-14.5", false}, {"15", false}, {"99", false}, {"-14", true}, {"14", true}, {"5.75", true}};
+    for (const auto& c : cases) {
+        retype(w.Text6, c.typed);
+        w.Command1_Click();
+        EXPECT_EQ(w.result() == QDialog::Accepted, c.accepted) << c.typed;
+        w.setResult(QDialog::Rejected);
+        w.show();
+    }
+}
+
+TEST_F(StationWindow, FieldsKeepTheirRuleForKeysPastesAndInputMethods) {
+    frmStationID& w = open();
+    const struct {
+        QLineEdit* field;
+        QString arriving;
+        const char* kept;
+    } cases[] = {
+        {&w.Text1, QStringLiteral("w1\u00f1x\"y/4"), "W1XY/4"},
+        {&w.Text5, QStringLiteral("s\u00e9k?"), "SK"},
+        {&w.Text2, QStringLiteral("Cura\u00e7ao"), "Curaao"},
+        {&w.Text3, QStringLiteral("west 71.5\u00b0"), " 71.5"},
+        {&w.Text6, QStringLiteral("-5h"), "-5"},
+    };
+    for (const auto& c : cases) {
+        c.field->clear();
+        QApplication::clipboard()->setText(c.arriving);
+        c.field->paste();
+        EXPECT_EQ(textOf(*c.field), c.kept) << "pasted " << stdText(c.arriving);
+        c.field->clear();
+        QInputMethodEvent composed;
+        composed.setCommitString(c.arriving);
+        QApplication::sendEvent(c.field, &composed);
+        EXPECT_EQ(textOf(*c.field), c.kept) << "composed " << stdText(c.arriving);
+    }
+}
+
 TEST_F(StationWindow, OffsetThatIsNotANumberHoldsTheFocus) {
     frmStationID& w = open();
     w.Text6.setFocus();
@@ -154,8 +196,8 @@ TEST_F(StationWindow, OffsetThatIsNotANumberHoldsTheFocus) {
 
 TEST_F(StationWindow, PositionThatIsNotANumberBecomesZeroAtDone) {
     frmStationID& w = open();
-    retype(w.Text3, "west");
-    retype(w.Text4, "4,5");
+    retype(w.Text3, "1-2");
+    retype(w.Text4, ".");
     QTest::mouseClick(&w.Command1, Qt::LeftButton);
     EXPECT_EQ(w.result(), QDialog::Accepted);
     EXPECT_EQ(textOf(w.Text3), "0");
