@@ -98,14 +98,17 @@ void Form1::readPreferences() {
     }
     std::string error;
     const auto content = services_.files.readAll(path, error);
-    const auto read = content ? parsePreferences(*content, error) : std::nullopt;
-    if (read) {
-        state_.prefs = *read;
-        return;
-    }
+    // A damaged file keeps the values read before the damaged line; the rest are neutral.
+    Preferences read = neutralPreferences(recommendedUtcOffset(services_.clock.utcNow(), services_.clock.localNow()));
+    const bool whole = content && readPreferencesInto(*content, read, error);
+    state_.prefs = read;
+    if (whole) return;
     services_.ui.messageBox("Preferences Error",
-                            path + ", " + error + ".  Neutral settings are used; the station window and the log " +
-                                "still load, and the file is written anew when the station settings are saved.",
+                            path + ", " + error + ".  " +
+                                (content ? "The settings before that line are kept and the rest are neutral"
+                                         : "Neutral settings are used") +
+                                "; the station window and the log still load, and the file is written anew when "
+                                "the station settings are saved.",
                             MessageButtons::Ok, MessageIcon::Warning);
 }
 
@@ -141,7 +144,10 @@ void Form1::loadPrefixTable() {
 void Form1::mnuopen2() {
     std::string error;
     if (!loadLogFile(state_.logbook, state_.folders, services_.files, error)) {
-        services_.ui.messageBox("File Error", kFileErrorText, MessageButtons::Ok, MessageIcon::Critical);
+        services_.ui.messageBox("File Error",
+                                std::string(kFileErrorText) + "\r\n\r\n" + logPath(services_.files, state_.folders) +
+                                    ", " + error + ".",
+                                MessageButtons::Ok, MessageIcon::Critical);
         endAtOnce(1);
         return;
     }
@@ -184,7 +190,11 @@ void Form1::AskOpenExistingLog() {
 
 void Form1::mnuSetup_Click() {
     frmStationID window(state_, services_, this);
-    if (window.exec() == QDialog::Accepted) window.storeStation(state_.prefs);
+    if (window.exec() == QDialog::Accepted) {
+        window.storeStation(state_.prefs);
+        checkClock();
+        if (clockWarning_) showMessage({});
+    }
     Label2->setText(qtText(state_.prefs.OwnCall));
     Label4->setText(qtText(state_.prefs.OwnSection));
     savepref();

@@ -234,6 +234,11 @@ private:
     void createSectionLabels();
     void connectCallField();
     void showDialogAlarm(bool alarm);
+    // The message line: `text` on the alarm colour or the quiet one. Blank text shows the clock
+    // warning instead while it stands.
+    void showMessage(const QString& text, bool alarm = false);
+    // Compares local time plus the offset with the system's UTC clock.
+    void checkClock();
     void showPartialList(const std::string& list);
     double lblDupeFontPoints(double perDesignWidth) const;
     void connectCountryFields();
@@ -256,6 +261,9 @@ private:
     std::unique_ptr<DesignedForm> layout_;
     KeyPressFilter* keys_ = nullptr;
     bool endingAtOnce_ = false;
+    // Local time plus the UTC offset was more than a minute off the system's UTC clock when last
+    // checked (the station window's Done, a live commit).
+    bool clockWarning_ = false;
 };
 
 // The window title: the program's name and version, then its maker.

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "core/duplicates.h"
+#include "mainwin/contact_commit.h"
 #include "mainwin/main_window.h"
 #include "window/key_codes.h"
 #include "window/qt_text.h"
@@ -27,10 +28,25 @@ double Form1::lblDupeFontPoints(double perDesignWidth) const {
 void Form1::PartialDupeScan(int keyAscii) {
     const PartialDupeResult result =
         partialDupeScan(state_.logbook.log, stdText(txtCall->text()), keyAscii, state_.entry.PartialDupesOn);
-    showDialogAlarm(false);
     showPartialList(result.list);
-    lblDialog->setText(qtText(result.message));
+    showMessage(qtText(result.message));
     if (result.beep) services_.ui.beep();
+}
+
+void Form1::showMessage(const QString& text, bool alarm) {
+    // A clock that disagrees with itself stays in view until a commit finds it right again.
+    if (clockWarning_ && text.trimmed().isEmpty()) {
+        lblDialog->setText(QStringLiteral("Check the clock: local time + UTC offset is more than a minute off UTC!"));
+        showDialogAlarm(true);
+        return;
+    }
+    lblDialog->setText(text);
+    showDialogAlarm(alarm);
+}
+
+void Form1::checkClock() {
+    const CivilTime local = services_.clock.localNow();
+    clockWarning_ = liveStamp(local, state_.prefs.UtcOffset, services_.clock.utcNow()).clockDisagrees;
 }
 
 void Form1::showDialogAlarm(bool alarm) {
@@ -47,8 +63,7 @@ void Form1::dupcheck() {
     state_.entry.DupeFlag = false;
     const auto duplicate = findDuplicate(state_.logbook.log, stdText(txtCall->text()));
     if (!duplicate) return;
-    lblDialog->setText(qtText(duplicate->message));
-    showDialogAlarm(true);
+    showMessage(qtText(duplicate->message), true);
     showPartialList({});
     services_.ui.beep();
     state_.entry.DupeFlag = true;

@@ -145,7 +145,7 @@ void Form1::txtCall_KeyPress(int& keyAscii) {
         passKeyOn(decision.key, decision.target);
         if (state_.entry.DupeFlag) return;
     }
-    if (before < 3) lblDialog->setText(QStringLiteral(" "));
+    if (before < 3) showMessage(QStringLiteral(" "));
     if (decision.action == KeyAction::Commit) {
         // Enter leaves the call as Tab would (duplicate check, reports filled), then commits;
         // the commit's message stays, which the partial scan would overwrite.
@@ -236,21 +236,21 @@ void Form1::frmcmp() {
         {textOf(*txtCall), textOf(*txtRSTR), textOf(*txtSec), textOf(*txtRSTS), textOf(*txtCntry)});
     state_.entry.MissingFieldFlag = missing.has_value();
     if (!missing) return;
-    lblDialog->setText(QString::fromLatin1(missing->message));
+    showMessage(QString::fromLatin1(missing->message));
     entryField(missing->field).setFocus();
 }
 
 bool Form1::readPostContestFields() {
     const auto date = storedDateFromTyped(textOf(*txtPostConDate));
     if (!date) {
-        lblDialog->setText(QStringLiteral("Invalid date format!"));
+        showMessage(QStringLiteral("Invalid date format!"));
         services_.ui.beep();
         return false;
     }
     txtPostConDate->setText(qtText(*date));
     const auto time = storedTimeFromTyped(textOf(*txtPostConTime), false);
     if (!time) {
-        lblDialog->setText(QStringLiteral("Invalid time format!"));
+        showMessage(QStringLiteral("Invalid time format!"));
         services_.ui.beep();
         return false;
     }
@@ -285,7 +285,7 @@ bool Form1::storeEntry() {
     const StoreResult stored = storeContact(state_.logbook, state_.folders, services_.files, contact);
     if (stored.outcome == StoreOutcome::LogFull) {
         services_.ui.beep();
-        lblDialog->setText(QStringLiteral("Log full: %1 contacts! This contact was not stored.").arg(MaxContacts));
+        showMessage(QStringLiteral("Log full: %1 contacts! This contact was not stored.").arg(MaxContacts));
         return false;
     }
     if (stored.outcome == StoreOutcome::AppendFailed) {
@@ -296,11 +296,9 @@ bool Form1::storeEntry() {
         return false;
     }
     Listdisplay();
-    showDialogAlarm(false);
     // Stamped live with a clock that disagrees with itself: the stored times may be wrong.
-    lblDialog->setText(!typedTime && stamp.clockDisagrees
-                           ? QStringLiteral("Check the clock: local time + UTC offset is more than a minute off UTC!")
-                           : QString());
+    if (!typedTime) clockWarning_ = stamp.clockDisagrees;
+    showMessage({});
     if (stored.countryAdded) refillCountryList();
     if (stored.sectionNewlyWorked) paintSections();
     Labeldisplay();
@@ -315,8 +313,7 @@ void Form1::emptyEntry() {
 void Form1::cmdClear_Click() {
     emptyEntry();
     showPartialList({});
-    showDialogAlarm(false);
-    lblDialog->clear();
+    showMessage({});
     txtCall->setFocus();
 }
 

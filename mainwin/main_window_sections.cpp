@@ -89,7 +89,7 @@ bool Form1::CheckSection() {
         state_.logbook.sections.CheckSection(stdText(txtSec->text()), stdText(txtCntry->text()));
     if (verdict.invalid) {
         services_.ui.beep();
-        lblDialog->setText(qtText(verdict.message));
+        showMessage(qtText(verdict.message));
     }
     return !verdict.invalid;
 }

@@ -348,13 +348,28 @@ TEST_F(EntryWindowTest, AClockThatDisagreesWithItselfIsReportedAtTheCommit) {
     type(form.txtCall, "K1ABC599ct");
     enter(form.txtSec);
     EXPECT_EQ(state.logbook.log.ContactCount(), 1);
-    EXPECT_EQ(textOf(*form.lblDialog), "Check the clock: local time + UTC offset is more than a minute off UTC!");
+    const std::string warning = "Check the clock: local time + UTC offset is more than a minute off UTC!";
+    EXPECT_EQ(textOf(*form.lblDialog), warning);
+    EXPECT_TRUE(form.lblDialog->styleSheet().contains(QStringLiteral("#FF0000")));
+    // Typing the next call does not hide it; a real message still shows and then gives way to it.
+    typeOn("K");
+    EXPECT_EQ(textOf(*form.lblDialog), warning);
+    enter(form.txtCall);
+    EXPECT_EQ(textOf(*form.lblDialog), "Need Country!");
+    form.cmdClear->click();
+    EXPECT_EQ(textOf(*form.lblDialog), warning);
 
     fx.clock.systemUtcOffsetHours = 5.0 + 1.0 / 60;  // a minute is tolerated
     type(form.txtCall, "K2ABC599eny");
     enter(form.txtSec);
     EXPECT_EQ(state.logbook.log.ContactCount(), 2);
     EXPECT_EQ(textOf(*form.lblDialog), "");
+}
+
+TEST_F(EntryWindowTest, TheStationWindowsDoneChecksTheClock) {
+    fx.clock.systemUtcOffsetHours = 5.5;  // the stored offset of 5 hours is half an hour out
+    start();
+    EXPECT_EQ(textOf(*form.lblDialog), "Check the clock: local time + UTC offset is more than a minute off UTC!");
 }
 
 TEST_F(EntryWindowTest, AFullWorkedCountryListStillStoresTheContact) {
