@@ -27,6 +27,9 @@ frmEditCon::frmEditCon(const AppState& state, Services& services, int recordNumb
     attachKeys();
     connect(&cmdDone, &QPushButton::clicked, this, [this] { cmdDone_Click(); });
     connect(&cmdDeleteDupe, &QPushButton::clicked, this, [this] { cmdDeleteDupe_Click(); });
+    Label1.setStyleSheet(QStringLiteral("color: #FF0000; font-weight: bold;"));
+    // "Dupe!" and "Delete Dupe" follow the call as it is changed.
+    connect(&txtEditCall, &QLineEdit::textChanged, this, [this] { showDuplicates(); });
     Form_Load();
     txtEditCall.setFocus();
 }
@@ -122,10 +125,8 @@ bool frmEditCon::timeAccepted() {
 
 void frmEditCon::cmdDone_Click() {
     if (!timeAccepted() || !dateAccepted()) return;
-    const int duplicates = otherRecordsWithCall(state_.logbook.log, recordNumber_, textOf(txtEditCall));
+    const int duplicates = showDuplicates();
     for (int i = 0; i < duplicates; ++i) services_.ui.beep();
-    Label1.setVisible(duplicates > 0);
-    if (duplicates > 0) cmdDeleteDupe.show();
     const bool sectionInvalid = state_.logbook.sections.CheckSection(textOf(txtEditSec), textOf(txtEditPre)).invalid;
     Label2.setVisible(sectionInvalid);
     if (sectionInvalid) services_.ui.beep();
@@ -133,6 +134,13 @@ void frmEditCon::cmdDone_Click() {
     edited_ = Contact{textOf(txtEditCall), textOf(txtEditCk), textOf(txtEditSec), textOf(txtEditNum),
                       textOf(txtEditPre),  *storedDate(),   *storedTime()};
     accept();
+}
+
+int frmEditCon::showDuplicates() {
+    const int duplicates = otherRecordsWithCall(state_.logbook.log, recordNumber_, textOf(txtEditCall));
+    Label1.setVisible(duplicates > 0);
+    cmdDeleteDupe.setVisible(duplicates > 0);
+    return duplicates;
 }
 
 void frmEditCon::cmdDeleteDupe_Click() {

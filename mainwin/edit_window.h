@@ -60,6 +60,8 @@ private:
     void txtEditField_KeyPress(EntryField field, int& keyAscii);
     // Leaving the date or the time checks it.
     bool dateOrTimeLeft(QObject* watched, const QEvent& event);
+    // Shows "Dupe!" and "Delete Dupe" while another record has the call; the number of them.
+    int showDuplicates();
     // A date or time that does not read as one: beep, say so, and back into the field.
     bool dateAccepted();
     bool timeAccepted();

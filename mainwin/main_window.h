@@ -111,6 +111,7 @@ private:
     // A field taking a passed-on key starts its text with it; false when it takes none.
     bool startFieldWithForwardedKey(EntryField field, std::uint8_t target);
     bool postContestMode() const;
+    void offerUtcDate();
     // Checks and reformats the typed date and time; false (with the message shown) when refused.
     bool readPostContestFields();
     // Stores the entry as the next contact; false when it could not be stored (fields stay).

@@ -212,12 +212,14 @@ void Form1::txtPostConTime_GotFocus() { txtPostConTime->selectAll(); }
 void Form1::txtPostConTime_KeyPress(int& keyAscii) { handleEntryKey(EntryField::PostContestTime, nullptr, keyAscii); }
 
 void Form1::txtPostConDate_GotFocus() {
-    // Contacts are logged in UTC, so the date offered is the UTC one.
-    if (txtPostConDate->text().isEmpty()) {
-        const CivilTime utc = services_.clock.utcNow();
-        txtPostConDate->setText(QDate(utc.year, utc.month, utc.day).toString(QStringLiteral("yyyy/MM/dd")));
-    }
+    if (txtPostConDate->text().isEmpty()) offerUtcDate();
     txtPostConDate->selectAll();
+}
+
+// Contacts are logged in UTC, so the date offered is the UTC one.
+void Form1::offerUtcDate() {
+    const CivilTime utc = services_.clock.utcNow();
+    txtPostConDate->setText(QDate(utc.year, utc.month, utc.day).toString(QStringLiteral("yyyy/MM/dd")));
 }
 
 void Form1::txtPostConDate_KeyPress(int& keyAscii) { handleEntryKey(EntryField::PostContestDate, nullptr, keyAscii); }
@@ -227,6 +229,7 @@ void Form1::mnuPostContest_Click() {
     for (QWidget* w : std::initializer_list<QWidget*>{lblPostConTime, txtPostConTime, lblPostConDate, txtPostConDate})
         w->setVisible(on);
     mnuPostContest->setChecked(on);
+    if (on) offerUtcDate();
 }
 
 bool Form1::postContestMode() const { return !txtPostConTime->isHidden(); }

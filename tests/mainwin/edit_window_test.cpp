@@ -75,6 +75,21 @@ TEST_F(EditWindowTest, AnotherLoggedCallIsADupeAndNothingIsStored) {
     EXPECT_EQ(state.logbook.log.record(2).call, "K1ABC");
 }
 
+TEST_F(EditWindowTest, TheDupeMarkFollowsTheCallAsItIsChanged) {
+    std::vector<bool> shown;
+    editRow(1, [&](frmEditCon& w) {
+        const auto marks = [&] { shown.push_back(w.Label1.isVisible() && w.cmdDeleteDupe.isVisible()); };
+        marks();
+        retype(w.txtEditCall, QStringLiteral("w1aw"));
+        marks();
+        QTest::keyClick(&w.txtEditCall, Qt::Key_Backspace);
+        marks();
+        EXPECT_TRUE(w.Label1.styleSheet().contains(QStringLiteral("#FF0000")));
+        w.close();
+    });
+    EXPECT_EQ(shown, (std::vector<bool>{false, true, false}));
+}
+
 TEST_F(EditWindowTest, DeleteDupeDeletesTheEditedContactAfterTheQuestion) {
     fx.ui.messageAnswers.push_back(MessageAnswer::Yes);
     editRow(1, [](frmEditCon& w) {

@@ -261,6 +261,7 @@ TEST_F(EntryWindowTest, PostContestContactsTakeTheTypedUtcDateAndTime) {
     EXPECT_TRUE(form.mnuPostContest->isChecked());
     EXPECT_TRUE(form.txtPostConTime->isVisibleTo(&form));
     EXPECT_EQ(form.txtPostConTime->maxLength(), 5);
+    EXPECT_EQ(textOf(*form.txtPostConDate), "2026/12/06") << "filled as the mode is switched on";
     form.txtPostConDate->setFocus();
     EXPECT_EQ(textOf(*form.txtPostConDate), "2026/12/06");
     EXPECT_EQ(stdText(form.txtPostConDate->selectedText()), "2026/12/06");
