@@ -12,8 +12,9 @@ namespace topband {
 
 inline constexpr const char* kLogFileName = "Log.txt";
 
-// All records of a log file; nothing, with `error` set, when a record is damaged or cut
-// by the end of the file or there are more than MaxContacts.
+// All records of a log file, one a line; a leading byte-order mark is skipped. Nothing, with
+// `error` naming the record, the line and what is wrong, when a line does not hold exactly seven
+// fields, a field is damaged or cut by the end of the file, or there are more than MaxContacts.
 std::optional<std::vector<Contact>> parseLog(std::string_view content, std::string& error);
 
 // The record as one line with CR LF; nothing when a field holds a double quote, CR or LF.

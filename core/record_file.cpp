@@ -13,6 +13,11 @@ bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 bool fitsQuotedField(std::string_view value) { return value.find_first_of("\"\r\n") == std::string_view::npos; }
 
+std::string_view withoutByteOrderMark(std::string_view content) {
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    return content.substr(0, kMark.size()) == kMark ? content.substr(kMark.size()) : content;
+}
+
 void RecordReader::skipBlanks() {
     while (pos_ < content_.size() && isBlank(content_[pos_])) ++pos_;
 }
@@ -104,8 +109,8 @@ std::optional<std::int64_t> RecordReader::integer(std::int64_t low, std::int64_t
     if (!field) return std::nullopt;
     const auto value = parseInteger(*field, low, high);
     if (!value)
-        failAt(fieldLine_, "\"" + std::string(*field) + "\" is not a whole number from " + std::to_string(low) + " to " +
-             std::to_string(high));
+        failAt(fieldLine_, "\"" + std::string(*field) + "\" is not a whole number from " + std::to_string(low) +
+                               " to " + std::to_string(high));
     return value;
 }
 

@@ -25,6 +25,8 @@ public:
 
     // 1-based line of the field read last.
     int line() const { return fieldLine_; }
+    // True when the field read last ended its line (or the content) rather than a comma.
+    bool lineEnded() const { return !fieldExpected_; }
     const std::string& error() const { return error_; }
 
 private:
@@ -67,5 +69,8 @@ private:
 
 // True when the text can stand in a quoted field.
 bool fitsQuotedField(std::string_view value);
+
+// The content without a leading UTF-8 byte-order mark, which some editors put before the first line.
+std::string_view withoutByteOrderMark(std::string_view content);
 
 }  // namespace topband

@@ -144,10 +144,10 @@ void Form1::loadPrefixTable() {
 void Form1::mnuopen2() {
     std::string error;
     if (!loadLogFile(state_.logbook, state_.folders, services_.files, error)) {
-        services_.ui.messageBox("File Error",
-                                std::string(kFileErrorText) + "\r\n\r\n" + logPath(services_.files, state_.folders) +
-                                    ", " + error + ".",
-                                MessageButtons::Ok, MessageIcon::Critical);
+        services_.ui.messageBox(
+            "File Error",
+            std::string(kFileErrorText) + "\r\n\r\n" + logPath(services_.files, state_.folders) + ", " + error + ".",
+            MessageButtons::Ok, MessageIcon::Critical);
         endAtOnce(1);
         return;
     }

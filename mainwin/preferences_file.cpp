@@ -12,40 +12,57 @@ constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
 }  // namespace
 
-std::optional<Preferences> parsePreferences(std::string_view content, std::string& error) {
-    RecordReader reader(content);
-    Preferences p;
+bool readPreferencesInto(std::string_view content, Preferences& prefs, std::string& error) {
+    RecordReader reader(withoutByteOrderMark(content));
+    // Each value goes into `prefs` as soon as it is read; after the first failure nothing more is read.
     bool ok = true;
+    std::string why;
     const auto text = [&](std::string& into) {
         if (!ok) return;
         auto v = reader.text();
-        if (v) into = std::move(*v); else ok = false;
+        if (!v) {
+            ok = false;
+        } else if (!fitsQuotedField(*v)) {  // a bare value with a quote could never be written back
+            ok = false;
+            why = "line " + std::to_string(reader.line()) + ": the value holds a double quote";
+        } else {
+            into = std::move(*v);
+        }
     };
     const auto real = [&](float& into) {
         if (!ok) return;
         auto v = reader.number();
-        if (v) into = static_cast<float>(*v); else ok = false;
+        if (v)
+            into = static_cast<float>(*v);
+        else
+            ok = false;
     };
     const auto whole = [&](auto& into, std::int64_t low, std::int64_t high) {
         if (!ok) return;
         auto v = reader.integer(low, high);
-        if (v) into = static_cast<std::remove_reference_t<decltype(into)>>(*v); else ok = false;
+        if (v)
+            into = static_cast<std::remove_reference_t<decltype(into)>>(*v);
+        else
+            ok = false;
     };
-    text(p.OwnCall);
-    text(p.OwnSection);
-    real(p.UtcOffset);
-    text(p.OwnCountry);
-    real(p.OwnLongitude);
-    real(p.OwnLatitude);
-    whole(p.FormSizePercent, 0, 255);
-    whole(p.WorkedColor, kInt32Min, kInt32Max);
-    whole(p.UnworkedColor, kInt32Min, kInt32Max);
-    whole(p.VoiceNavLevel, 0, 255);
-    whole(p.TaskbarSetting, 0, 255);
-    if (!ok) {
-        error = reader.error();
-        return std::nullopt;
-    }
+    text(prefs.OwnCall);
+    text(prefs.OwnSection);
+    real(prefs.UtcOffset);
+    text(prefs.OwnCountry);
+    real(prefs.OwnLongitude);
+    real(prefs.OwnLatitude);
+    whole(prefs.FormSizePercent, 0, 255);
+    whole(prefs.WorkedColor, kInt32Min, kInt32Max);
+    whole(prefs.UnworkedColor, kInt32Min, kInt32Max);
+    whole(prefs.VoiceNavLevel, 0, 255);
+    whole(prefs.TaskbarSetting, 0, 255);
+    if (!ok) error = why.empty() ? reader.error() : why;
+    return ok;
+}
+
+std::optional<Preferences> parsePreferences(std::string_view content, std::string& error) {
+    Preferences p;
+    if (!readPreferencesInto(content, p, error)) return std::nullopt;
     return p;
 }
 

@@ -11,8 +11,12 @@ namespace topband {
 
 inline constexpr const char* kPreferencesFileName = "160pref.txt";
 
-// The preferences in file order; nothing, with `error` naming the line, when a value is missing
-// or does not convert.
+// Reads the values in file order into `prefs` (a leading byte-order mark is skipped) and stops at
+// the first one that is missing, does not convert or (bare) holds a double quote: false, with
+// `error` naming its line. The values before that line are in `prefs`; the others keep what
+// `prefs` held.
+bool readPreferencesInto(std::string_view content, Preferences& prefs, std::string& error);
+// All eleven values, or nothing with `error` naming the line that fails.
 std::optional<Preferences> parsePreferences(std::string_view content, std::string& error);
 // Nothing when a text value holds a double quote or a line break.
 std::optional<std::string> formatPreferences(const Preferences& prefs);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -16,20 +17,19 @@ namespace {
 
 std::string systemError(int code) { return std::strerror(code); }
 
-// Writes all of `content` to an open descriptor, retrying short writes.
-bool writeAll(int fd, const std::string& content) {
-    const char* p = content.data();
-    std::size_t left = content.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
+// Opens a file for appending, creating it when missing; `created` tells whether this call made it.
+int openForAppend(const std::string& path, bool& created) {
+    for (;;) {
+        created = false;
+        const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+        if (fd >= 0 || errno != ENOENT) return fd;
+        const int made = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (made >= 0) {
+            created = true;
+            return made;
         }
-        p += n;
-        left -= static_cast<std::size_t>(n);
+        if (errno != EEXIST) return made;  // otherwise made by someone else meanwhile: open that one
     }
-    return true;
 }
 
 void syncFolderOf(const std::string& path) {
@@ -42,6 +42,27 @@ void syncFolderOf(const std::string& path) {
 }
 
 }  // namespace
+
+ssize_t RealFiles::writeSome(int fd, const char* data, std::size_t size) { return ::write(fd, data, size); }
+
+bool RealFiles::writeAll(int fd, const std::string& content) {
+    const char* p = content.data();
+    std::size_t left = content.size();
+    while (left > 0) {
+        const ssize_t n = writeSome(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) {  // nothing written and no reason given: never loop on it
+            errno = EIO;
+            return false;
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
 
 std::string joinPath(const std::string& folder, const std::string& name) {
     if (folder.empty()) return name;
@@ -131,13 +152,36 @@ IoResult RealFiles::replaceAtomically(const std::string& path, const std::string
 }
 
 IoResult RealFiles::appendSynced(const std::string& path, const std::string& content) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    bool created = false;
+    const int fd = openForAppend(path, created);
     if (fd < 0) return IoResult::failure(systemError(errno));
-    const bool written = writeAll(fd, content) && ::fsync(fd) == 0;
-    const int writeErrno = errno;
+    struct stat before {};
+    if (::fstat(fd, &before) != 0) {
+        const int statErrno = errno;
+        ::close(fd);
+        return IoResult::failure(systemError(statErrno));
+    }
+    if (writeAll(fd, content) && ::fsync(fd) == 0) {
+        ::close(fd);
+        if (created) syncFolderOf(path);
+        return {};
+    }
+    // Part of the content may have reached the file: take it back out, so that the file holds
+    // whole records only and the next append starts where this one did.
+    std::string why = systemError(errno);
+    if (created) {
+        ::close(fd);
+        if (::unlink(path.c_str()) == 0)
+            syncFolderOf(path);
+        else
+            why += "; the partly written file could not be removed (" + systemError(errno) + ")";
+        return IoResult::failure(why);
+    }
+    if (::ftruncate(fd, before.st_size) != 0 || ::fsync(fd) != 0)
+        why += "; the file could not be cut back to its former " + std::to_string(before.st_size) + " bytes (" +
+               systemError(errno) + ")";
     ::close(fd);
-    if (!written) return IoResult::failure(systemError(writeErrno));
-    return {};
+    return IoResult::failure(why);
 }
 
 std::optional<char> RealFiles::lastByte(const std::string& path) const {

@@ -1,5 +1,8 @@
 #pragma once
 // File-system service: folders, listing, copy, whole-file reads, atomic rewrites and synced appends.
+#include <sys/types.h>
+
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -32,7 +35,9 @@ public:
     // Writes a temporary file in the same folder, syncs it and renames it over `path`:
     // a crash leaves either the old or the new file, never a truncated one.
     virtual IoResult replaceAtomically(const std::string& path, const std::string& content) = 0;
-    // Appends and syncs before returning; creates the file when missing.
+    // Appends and syncs before returning; creates the file when missing. A failed or short write
+    // (full disk, I/O error) cuts the file back to its length before the append, or removes the
+    // file this append created, so that the file never keeps part of `content`.
     virtual IoResult appendSynced(const std::string& path, const std::string& content) = 0;
     // The last byte of a file, or nothing for a missing or empty file.
     virtual std::optional<char> lastByte(const std::string& path) const = 0;
@@ -58,6 +63,15 @@ public:
     std::string currentFolder() const override;
     IoResult setCurrentFolder(const std::string& path) override;
     std::string documentsFolder() const override;
+
+protected:
+    // One write(2) of at most `size` bytes: the bytes written, or -1 with errno set. All file
+    // content is written through here.
+    virtual ssize_t writeSome(int fd, const char* data, std::size_t size);
+
+private:
+    // Writes all of `content`, going on after short writes; false with errno set when a write fails.
+    bool writeAll(int fd, const std::string& content);
 };
 
 // Joins a folder and a name with one "/".

@@ -25,10 +25,20 @@ TEST(RecordWriter, RefusesTextThatWouldBreakItsRecord) {
 }
 
 TEST(NumberText, FormatsWithoutTrailingZerosOrExponent) {
-    const struct { float value; const char* text; const char* signedText; } cases[] = {
-        {5.0f, "5", " 5"}, {-5.5f, "-5.5", "-5.5"}, {4.5f, "4.5", " 4.5"}, {0.0f, "0", " 0"},
-        {-0.0f, "0", " 0"}, {71.25f, "71.25", " 71.25"}, {0.0001f, "0.0001", " 0.0001"},
-        {-122.33f, "-122.33", "-122.33"}, {1e7f, "10000000", " 10000000"},
+    const struct {
+        float value;
+        const char* text;
+        const char* signedText;
+    } cases[] = {
+        {5.0f, "5", " 5"},
+        {-5.5f, "-5.5", "-5.5"},
+        {4.5f, "4.5", " 4.5"},
+        {0.0f, "0", " 0"},
+        {-0.0f, "0", " 0"},
+        {71.25f, "71.25", " 71.25"},
+        {0.0001f, "0.0001", " 0.0001"},
+        {-122.33f, "-122.33", "-122.33"},
+        {1e7f, "10000000", " 10000000"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(formatNumber(c.value), c.text);
@@ -37,11 +47,26 @@ TEST(NumberText, FormatsWithoutTrailingZerosOrExponent) {
 }
 
 TEST(NumberText, ReadsOnlyWholeDecimalNumbers) {
-    const struct { const char* text; std::optional<double> value; } cases[] = {
-        {"5", 5}, {" -5.5 ", -5.5}, {"+3", 3}, {".5", 0.5}, {"71.25", 71.25},
-        {"", std::nullopt}, {" ", std::nullopt}, {"71,25", std::nullopt}, {"5/", std::nullopt},
-        {"abc", std::nullopt}, {"inf", std::nullopt}, {"nan", std::nullopt}, {"1e5", std::nullopt},
-        {"--1", std::nullopt}, {"+-1", std::nullopt}, {"++1", std::nullopt},
+    const struct {
+        const char* text;
+        std::optional<double> value;
+    } cases[] = {
+        {"5", 5},
+        {" -5.5 ", -5.5},
+        {"+3", 3},
+        {".5", 0.5},
+        {"71.25", 71.25},
+        {"", std::nullopt},
+        {" ", std::nullopt},
+        {"71,25", std::nullopt},
+        {"5/", std::nullopt},
+        {"abc", std::nullopt},
+        {"inf", std::nullopt},
+        {"nan", std::nullopt},
+        {"1e5", std::nullopt},
+        {"--1", std::nullopt},
+        {"+-1", std::nullopt},
+        {"++1", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(parseNumber(c.text), c.value) << '"' << c.text << '"';
 }
@@ -69,6 +94,32 @@ TEST(RecordReader, SkipsEmptyLinesAndAcceptsAnyLineEnd) {
     EXPECT_TRUE(r.atEnd());
 }
 
+TEST(RecordReader, TellsWhetherAFieldEndedItsLine) {
+    RecordReader r("\"a\", b ,\"c\"\r\n\r\nd\re,\n\"f\"");
+    const struct {
+        const char* field;
+        bool lineEnded;
+        int line;
+    } fields[] = {
+        {"a", false, 1}, {"b", false, 1}, {"c", true, 1}, {"d", true, 3},
+        {"e", false, 4}, {"", true, 4},   {"f", true, 5},
+    };
+    for (const auto& f : fields) {
+        EXPECT_EQ(r.text(), f.field);
+        EXPECT_EQ(r.lineEnded(), f.lineEnded) << f.field;
+        EXPECT_EQ(r.line(), f.line) << f.field;
+    }
+    EXPECT_TRUE(r.atEnd());
+}
+
+TEST(RecordFile, TakesOffAByteOrderMarkOnlyAtTheStart) {
+    EXPECT_EQ(withoutByteOrderMark("\xEF\xBB\xBF\"a\"\r\n"), "\"a\"\r\n");
+    EXPECT_EQ(withoutByteOrderMark("\xEF\xBB\xBF"), "");
+    EXPECT_EQ(withoutByteOrderMark("\"a\"\xEF\xBB\xBF"), "\"a\"\xEF\xBB\xBF");
+    EXPECT_EQ(withoutByteOrderMark("\xEF\xBB\"a\""), "\xEF\xBB\"a\"");
+    EXPECT_EQ(withoutByteOrderMark(""), "");
+}
+
 TEST(RecordReader, TrailingCommaPromisesAnEmptyField) {
     RecordReader r("\"a\",\r\n");
     EXPECT_EQ(r.text(), "a");
@@ -78,7 +129,10 @@ TEST(RecordReader, TrailingCommaPromisesAnEmptyField) {
 }
 
 TEST(RecordReader, ReportsFieldsThatFail) {
-    const struct { const char* content; const char* error; } cases[] = {
+    const struct {
+        const char* content;
+        const char* error;
+    } cases[] = {
         {"", "line 1: the file ends inside a record"},
         {"\"cut", "line 1: a quoted field has no closing quote"},
         {"\"cut\r\nnext\"", "line 1: a quoted field has no closing quote"},

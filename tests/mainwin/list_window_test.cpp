@@ -137,6 +137,30 @@ TEST_F(RecentContactsTest, AnsweringNoKeepsTheLogButHidesTheButtons) {
     EXPECT_FALSE(buttonsShown());
 }
 
+TEST_F(RecentContactsTest, TheFocusComesBackToTheCallAfterEditAndDelete) {
+    start(numberedLog(4));
+    const auto nextExchangeLandsInTheCall = [&](const char* how) {
+        // The window's own focus: the field that gets the keys once the window is active again.
+        ASSERT_EQ(form.focusWidget(), form.txtCall) << how;
+        form.txtCall->clear();
+        QTest::keyClicks(form.focusWidget(), QStringLiteral("w1aw"));
+        EXPECT_EQ(textOf(*form.txtCall), "W1AW") << how;
+        form.cmdClear_Click();
+    };
+    editRow(0, [](frmEditCon& w) { QTest::mouseClick(&w.cmdDone, Qt::LeftButton); });
+    nextExchangeLandsInTheCall("after Done");
+    editRow(0, [](frmEditCon& w) { w.close(); });
+    nextExchangeLandsInTheCall("after the edit window was closed");
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        fx.ui.messageAnswers.push_back(answer);
+        clickRow(0);
+        form.cmdDelete->setFocus();
+        QTest::mouseClick(form.cmdDelete, Qt::LeftButton);
+        nextExchangeLandsInTheCall(answer == MessageAnswer::Yes ? "after Delete, Yes" : "after Delete, No");
+    }
+    EXPECT_EQ(state.logbook.log.ContactCount(), 3);
+}
+
 TEST_F(RecentContactsTest, AFailedRewriteIsReportedAndChangesNothing) {
     start(numberedLog(3));
     const std::string before = logText();

@@ -4,11 +4,14 @@
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "core/log_file.h"
+#include "mainwin/preferences_file.h"
 #include "mainwin/station_window.h"
 #include "tests/mainwin/main_window_fixture.h"
+#include "tests/support/case_printing.h"
 #include "tests/support/widget_text.h"
 
 namespace topband {
@@ -115,9 +118,30 @@ TEST_F(MainWindowTest, FullLogLoadsAndOneRecordMoreEndsTheProgram) {
     EXPECT_FALSE(endedWith);
 }
 
+// A log the window cannot load, and what the File Error says after the file's path.
+struct UnreadableLog {
+    std::string content;
+    std::string detail;
+    friend void PrintTo(const UnreadableLog& c, std::ostream* os) {
+        *os << testing::quoted(c.content.size() > 400 ? c.content.substr(0, 400) + "..." : c.content) << " → "
+            << testing::quoted(c.detail);
+    }
+};
+
 TEST_F(MainWindowTest, UnreadableLogGivesFileErrorAndIsLeftUntouched) {
-    const std::string cases[] = {records(11001), records(3) + line(kCt).substr(0, 30)};
-    for (const std::string& content : cases) {
+    const UnreadableLog cases[] = {
+        {records(11001), "record 11001, line 11001: a log holds at most 11000 records."},
+        {records(3) + line(kCt).substr(0, 30), "record 4, line 4: the line holds 5 fields, not 7."},
+        {records(2) + "\"G3XYZ\",\"579\",\"\"\r\n\"599\",\"England\",\"2026/12/05\",\"22:03:00\"\r\n" + records(2),
+         "record 3, line 3: the line holds 3 fields, not 7."},
+        {records(1) + "\r\n" + line(kCt).substr(0, line(kCt).size() - 2) + ",\"\"\r\n" + line(kDx),
+         "record 2, line 3: the line holds 8 fields, not 7."},
+        {line(kCt) + "\"G3XYZ\",579\",\"\",\"599\",\"England\",\"2026/12/05\",\"22:03:00\"\r\n",
+         "record 2, line 2: field 2 holds a double quote."},
+    };
+    for (const UnreadableLog& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c));
+        const std::string& content = c.content;
         TempFolder folder;
         FakeServices services;
         folder.write("160pref.txt", kPrefs);
@@ -133,13 +157,34 @@ TEST_F(MainWindowTest, UnreadableLogGivesFileErrorAndIsLeftUntouched) {
         EXPECT_EQ(services.ui.messages[1].title, "File Error");
         EXPECT_EQ(services.ui.messages[1].text.substr(0, 69),
                   "Error opening file.  This error is annoying but probably correctable.");
+        const std::string& text = services.ui.messages[1].text;
+        EXPECT_EQ(text.substr(text.rfind("\r\n\r\n") + 4), folder.file("Log.txt") + ", " + c.detail);
         EXPECT_EQ(ended, 1);
         EXPECT_EQ(folder.read("Log.txt"), content);
     }
 }
 
-TEST_F(MainWindowTest, DamagedPreferencesAreReportedAndStartUpGoesOn) {
-    work.write("160pref.txt", "\"W1XYZ\"\r\n\"EMA\"\r\nfive\r\n");
+// A damaged 160pref.txt: the values before the damaged line are kept, the rest are neutral.
+struct DamagedPreferences {
+    std::string content;
+    std::string error;  // after the path
+    Preferences kept;
+    friend void PrintTo(const DamagedPreferences& c, std::ostream* os) {
+        *os << testing::quoted(c.content) << " → " << testing::quoted(c.error);
+    }
+};
+
+Preferences neutralWith(const std::function<void(Preferences&)>& set) {
+    Preferences p = neutralPreferences(5);  // the fake clock's own offset
+    set(p);
+    return p;
+}
+
+class DamagedPreferencesTest : public MainWindowTest, public ::testing::WithParamInterface<DamagedPreferences> {};
+
+TEST_P(DamagedPreferencesTest, AreReportedAndStartUpGoesOn) {
+    const DamagedPreferences& c = GetParam();
+    work.write("160pref.txt", c.content);
     work.write("Log.txt", records(2));
     bool stationShown = false;
     fx.ui.messageAnswers.push_back(MessageAnswer::Ok);
@@ -152,10 +197,44 @@ TEST_F(MainWindowTest, DamagedPreferencesAreReportedAndStartUpGoesOn) {
     ASSERT_GE(fx.ui.messages.size(), 2u);
     EXPECT_EQ(fx.ui.messages[0].title, "Preferences Error");
     EXPECT_NE(fx.ui.messages[0].text.find("160pref.txt"), std::string::npos);
-    EXPECT_NE(fx.ui.messages[0].text.find("line 3"), std::string::npos);
+    const std::string named = work.file("160pref.txt") + ", " + c.error +
+                              ".  The settings before that line are kept and the rest are neutral;";
+    EXPECT_EQ(fx.ui.messages[0].text.substr(0, named.size()), named);
+    EXPECT_TRUE(fx.ui.inputs.empty());  // an offset not read is the system's own: no question
     EXPECT_TRUE(stationShown);
+    EXPECT_EQ(state.prefs, c.kept);
+    EXPECT_EQ(work.read("160pref.txt"), formatPreferences(c.kept));  // written anew once the station is confirmed
     EXPECT_EQ(state.logbook.log.ContactCount(), 2);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedPreferencesTest,
+    ::testing::Values(
+        DamagedPreferences{"\"W1XYZ\"\r\n\"EMA\"\r\nfive\r\n", "line 3: \"five\" is not a number",
+                           neutralWith([](Preferences& p) {
+                               p.OwnCall = "W1XYZ";
+                               p.OwnSection = "EMA";
+                           })},
+        DamagedPreferences{"\"W1XYZ\"\r\n\"EMA\"\r\n5\r\n\"USA\"\r\n71.25\r\n42.5\r\n100\r\n255\r\n",
+                           "line 9: the file ends inside a record", neutralWith([](Preferences& p) {
+                               p.OwnCall = "W1XYZ";
+                               p.OwnSection = "EMA";
+                               p.OwnCountry = "USA";
+                               p.OwnLongitude = 71.25f;
+                               p.OwnLatitude = 42.5f;
+                               p.WorkedColor = 255;
+                           })},
+        DamagedPreferences{"\xEF\xBB\xBF\"W1XYZ\"\r\n\"EMA\"\r\n5\r\n\"USA\"\r\n71.25\r\n42.5\r\n100\r\n255\r\n"
+                           "65280\r\n300\r\n0\r\n",
+                           "line 10: \"300\" is not a whole number from 0 to 255", neutralWith([](Preferences& p) {
+                               p.OwnCall = "W1XYZ";
+                               p.OwnSection = "EMA";
+                               p.OwnCountry = "USA";
+                               p.OwnLongitude = 71.25f;
+                               p.OwnLatitude = 42.5f;
+                               p.WorkedColor = 255;
+                               p.UnworkedColor = 65280;
+                           })}));
 
 TEST_F(MainWindowTest, BadPrefixRowIsReportedAndStartUpGoesOn) {
     work.write("160pref.txt", kPrefs);
