@@ -324,23 +324,25 @@ TEST_F(EntryWindowTest, AFullLogRefusesTheContactAndKeepsTheFields) {
 }
 
 TEST_F(EntryWindowTest, AFailedAppendIsReportedAndNothingIsKept) {
-    start();
-    fx.files.failAppend = true;
+    start(line({"W1AW", "599", "CT", "599", "USA", "2026/12/05", "17:00:00"}));
+    const std::string before = logFile();
+    fx.files.diskRoom = 20;  // the disk fills up halfway through the record
     type(form.txtCall, "K1ABC599ct");
     enter(form.txtSec);
     ASSERT_EQ(fx.ui.messages.size(), 2u);  // after the start-up question
     EXPECT_EQ(fx.ui.messages.back().title, "Error Writing Log");
     EXPECT_NE(fx.ui.messages.back().text.find("No space left on device"), std::string::npos);
-    EXPECT_EQ(state.logbook.log.ContactCount(), 0);
-    EXPECT_FALSE(state.logbook.sections.isWorked(state.logbook.sections.find("CT")));
+    EXPECT_EQ(state.logbook.log.ContactCount(), 1);
+    EXPECT_EQ(state.logbook.sections.SectionsWorked(), 1);
     EXPECT_EQ(textOf(*form.txtCall), "K1ABC");
-    EXPECT_EQ(logFile(), "");
+    EXPECT_EQ(logFile(), before) << "the half record is taken back out";
+    EXPECT_EQ(form.focusWidget(), form.txtCall);
 
     // Once the disk has room again the same entry commits.
-    fx.files.failAppend = false;
+    fx.files.diskRoom.reset();
     enter(form.txtSec);
-    EXPECT_EQ(state.logbook.log.ContactCount(), 1);
-    EXPECT_EQ(logFile(), line(state.logbook.log.record(1)));
+    EXPECT_EQ(state.logbook.log.ContactCount(), 2);
+    EXPECT_EQ(logFile(), before + line(state.logbook.log.record(2)));
 }
 
 TEST_F(EntryWindowTest, AClockThatDisagreesWithItselfIsReportedAtTheCommit) {
