@@ -16,7 +16,7 @@ struct Preferences {
     std::int32_t WorkedColor = 0x0000C0;    // 0x00BBGGRR: dark red
     std::int32_t UnworkedColor = 0x808080;  // grey
     std::uint8_t VoiceNavLevel = 0;
-    std::uint8_t TaskbarSetting = 0;
+    std::uint8_t TaskbarSetting = 0;  // kept for the file: every window now stays clear of the panels
     friend bool operator==(const Preferences&, const Preferences&) = default;
 };
 

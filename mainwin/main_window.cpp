@@ -80,7 +80,6 @@ bool Form1::Form_Load() {
     mnuSetup_Click();
     AskOpenExistingLog();
     if (endingAtOnce_) return false;
-    TaskbarResize();
     Timer2_Timer();
     Timer1->start();
     Timer2->start();
@@ -225,21 +224,8 @@ void Form1::PercentResize() {
     FitCountryList();
 }
 
-void Form1::TaskbarResize() {
-    mnuTaskbar->setChecked(state_.prefs.TaskbarSetting == 1);
-    if (taskbarResize(*layout_, services_.screen, state_.prefs)) FitCountryList();
-}
-
 void Form1::mnuFormSize_Click() {
     if (askFormSizePercent(services_.ui, state_.prefs)) savepref();
-}
-
-void Form1::mnuTaskbar_Click() {
-    if (toggleTaskbarSetting(services_.ui, state_.prefs)) {
-        savepref();
-        TaskbarResize();
-    }
-    mnuTaskbar->setChecked(state_.prefs.TaskbarSetting == 1);
 }
 
 void Form1::Timer1_Timer() { TimeStats(); }

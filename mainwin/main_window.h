@@ -49,9 +49,7 @@ public:
     void mnuNew_Click();
     void mnuExit_Click();
     void mnuFormSize_Click();
-    void mnuTaskbar_Click();
     void PercentResize();
-    void TaskbarResize();
     void Timer1_Timer();
     void Timer2_Timer();
     void TimeStats();
@@ -215,7 +213,6 @@ public:
     QAction* mnuCW = nullptr;
     QAction* mnuFormSize = nullptr;
     QAction* mnuColors = nullptr;
-    QAction* mnuTaskbar = nullptr;
     QAction* mnuDXSpotting = nullptr;
     QAction* mnuBandMap = nullptr;
     QAction* mnuBlind = nullptr;

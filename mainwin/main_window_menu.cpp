@@ -45,8 +45,6 @@ void Form1::createMenus() {
     QMenu* mnuAppearance = mnuOptions->addMenu(QStringLiteral("&Appearance"));
     mnuFormSize = item(mnuAppearance, "&Form Size", true);
     mnuColors = item(mnuAppearance, "&Colors");
-    mnuTaskbar = item(mnuAppearance, "&Taskbar", true);
-    mnuTaskbar->setCheckable(true);
     mnuOptions->addSeparator();
     QMenu* mnuDXSpottingMain = mnuOptions->addMenu(QStringLiteral("&DX Spotting"));
     mnuDXSpotting = item(mnuDXSpottingMain, "&Configure");
@@ -66,7 +64,6 @@ void Form1::createMenus() {
     connect(mnuNew, &QAction::triggered, this, [this] { mnuNew_Click(); });
     connect(mnuExit, &QAction::triggered, this, [this] { mnuExit_Click(); });
     connect(mnuFormSize, &QAction::triggered, this, [this] { mnuFormSize_Click(); });
-    connect(mnuTaskbar, &QAction::triggered, this, [this] { mnuTaskbar_Click(); });
     connect(mnuSetup, &QAction::triggered, this, [this] { mnuSetup_Click(); });
     connect(mnuPostContest, &QAction::triggered, this, [this] { mnuPostContest_Click(); });
 }

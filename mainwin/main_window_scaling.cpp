@@ -17,10 +17,4 @@ bool percentResize(DesignedForm& form, const Screen& screen, std::uint8_t percen
     return done;
 }
 
-bool taskbarResize(DesignedForm& form, const Screen& screen, const Preferences& prefs) {
-    return prefs.FormSizePercent == 100 && form.tryApply([&] {
-               return taskbarScaling(form.scaling(), form.desktop(screen), prefs.TaskbarSetting);
-           });
-}
-
 }  // namespace topband

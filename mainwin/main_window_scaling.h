@@ -19,8 +19,4 @@ void applyMainWindowLoadScaling(DesignedForm& form, const Screen& screen);
 [[nodiscard]] bool percentResize(DesignedForm& form, const Screen& screen, std::uint8_t percent,
                                  QWidget* spotList = nullptr);
 
-// Only at a form size of 100: the work area (TaskbarSetting 1) or the screen (0), fonts kept.
-// True when the window was resized.
-bool taskbarResize(DesignedForm& form, const Screen& screen, const Preferences& prefs);
-
 }  // namespace topband

@@ -22,14 +22,4 @@ bool askFormSizePercent(Ui& ui, Preferences& prefs) {
     return true;
 }
 
-bool toggleTaskbarSetting(Ui& ui, Preferences& prefs) {
-    if (prefs.FormSizePercent != 100) {
-        ui.messageBox("Please set your form size to 100% to use this option.",
-                      "The form size must be set to 100% to use the taskbar display option.");
-        return false;
-    }
-    prefs.TaskbarSetting = prefs.TaskbarSetting == 1 ? 0 : 1;
-    return true;
-}
-
 }  // namespace topband

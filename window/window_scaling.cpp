@@ -165,16 +165,6 @@ PercentScaling percentScaling(Size design, const Desktop& d, std::uint8_t percen
     return {form, form.font * share};
 }
 
-Scaling taskbarScaling(const Scaling& current, const Desktop& d, std::uint8_t taskbarSetting) {
-    requireDesktop(d);
-    requireArea(current.window.width, current.window.height, "the window");
-    Scaling s = current;
-    s.window = framed(taskbarSetting == 1 ? d.workArea : d.screen, d);
-    s.x = current.x * s.window.width / current.window.width;
-    s.y = current.y * s.window.height / current.window.height;
-    return checked(s);
-}
-
 std::optional<std::uint8_t> formSizePercentFromAnswer(const std::optional<std::string>& answer) {
     if (!answer) return std::nullopt;
     const std::optional<double> value = parseNumber(*answer);

@@ -85,9 +85,6 @@ struct PercentScaling {
 // The main window at `percent` (30..100) of the screen, centred.
 PercentScaling percentScaling(Size design, const Desktop& desktop, std::uint8_t percent);
 
-// The main window at the work area (taskbarSetting 1) or the whole screen (0); fonts unchanged.
-Scaling taskbarScaling(const Scaling& current, const Desktop& desktop, std::uint8_t taskbarSetting);
-
 // The form size an answer to the "Form Size" question stands for: a number, limited to 30..100
 // and rounded half to even; nothing for any other answer or Cancel.
 std::optional<std::uint8_t> formSizePercentFromAnswer(const std::optional<std::string>& answer);

@@ -83,28 +83,5 @@ TEST_F(MainWindowScaling, AnUnusableFormSizeIsRefusedAndLeavesTheWindowAlone) {
     EXPECT_EQ(window.geometry(), before);
 }
 
-TEST_F(MainWindowScaling, TheTaskbarOptionFitsTheWorkAreaAndKeepsTheFonts) {
-    applyMainWindowLoadScaling(*form, screen);
-    const double labelPoints = label->font().pointSizeF();
-    screen.setPixels(1920, 1080, 40);
-    prefs.TaskbarSetting = 1;
-
-    prefs.FormSizePercent = 90;
-    const QRect before = window.geometry();
-    EXPECT_FALSE(taskbarResize(*form, screen, prefs));
-    EXPECT_EQ(window.geometry(), before);
-
-    prefs.FormSizePercent = 100;
-    EXPECT_TRUE(taskbarResize(*form, screen, prefs));
-    const FrameMargins m = form->frameMargins();
-    EXPECT_EQ(frameOnScreen(), workArea());
-    EXPECT_DOUBLE_EQ(form->scaling().window.height, screen.work.height - m.top - m.bottom);
-    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), labelPoints);
-    // Even with the option off the window stays clear of the panel.
-    prefs.TaskbarSetting = 0;
-    EXPECT_TRUE(taskbarResize(*form, screen, prefs));
-    EXPECT_EQ(frameOnScreen(), workArea());
-}
-
 }  // namespace
 }  // namespace topband

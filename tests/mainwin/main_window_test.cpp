@@ -297,22 +297,6 @@ TEST_F(MainWindowTest, FormSizeIsStoredForTheNextStart) {
     EXPECT_EQ(state.prefs.FormSizePercent, 75);
 }
 
-TEST_F(MainWindowTest, TaskbarTogglesOnlyAtFullSize) {
-    fx.screen.setPixels(1366, 768, 32);
-    work.write("160pref.txt", kPrefs);
-    ASSERT_TRUE(startUp());
-    form.mnuTaskbar->trigger();
-    EXPECT_TRUE(form.mnuTaskbar->isChecked());
-    EXPECT_EQ(state.prefs.TaskbarSetting, 1);
-    EXPECT_EQ(work.read("160pref.txt").substr(work.read("160pref.txt").size() - 3), "1\r\n");
-
-    state.prefs.FormSizePercent = 90;
-    form.mnuTaskbar->trigger();
-    EXPECT_EQ(fx.ui.messages.back().title, "Please set your form size to 100% to use this option.");
-    EXPECT_TRUE(form.mnuTaskbar->isChecked());
-    EXPECT_EQ(state.prefs.TaskbarSetting, 1);
-}
-
 TEST_F(MainWindowTest, StoredFormSizeShrinksTheWindowAtStart) {
     std::string ninety = kPrefs;
     ninety.replace(ninety.find("\r\n100\r\n"), 7, "\r\n90\r\n");
@@ -346,7 +330,7 @@ TEST_F(MainWindowTest, MenuTreeHasEveryCaptionAndSeparator) {
         ">&File", "  &New", "  -", "  Archive Current &Log", "  -", "  &Restore from Archive or Backup", "  -",
         "  &Write Cabrillo Summary", "  -", "  Export &ADIF", "  -", "  &Copy Listed Items to Clipboard", "  -",
         "  E&xit",
-        ">&Options", "  &CW Transmit", "  -", "  >&Appearance", "    &Form Size", "    &Colors", "    &Taskbar",
+        ">&Options", "  &CW Transmit", "  -", "  >&Appearance", "    &Form Size", "    &Colors",
         "  -", "  >&DX Spotting", "    &Configure", "    &View Spectrum Map", "  -", "  &Voice Navigation", "  -",
         "  &Privileges", "  -", "  P&ost Contest Mode",
         "&Setup", "&Graph", "&Help",

@@ -42,21 +42,5 @@ TEST_F(WindowSizeMenu, ANonNumericAnswerOrCancelChangesNothing) {
     }
 }
 
-TEST_F(WindowSizeMenu, TheTaskbarOptionNeedsAFullSizeWindow) {
-    prefs.FormSizePercent = 90;
-    EXPECT_FALSE(toggleTaskbarSetting(ui, prefs));
-    EXPECT_EQ(prefs.TaskbarSetting, 0);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].title, "Please set your form size to 100% to use this option.");
-    EXPECT_EQ(ui.messages[0].text, "The form size must be set to 100% to use the taskbar display option.");
-
-    prefs.FormSizePercent = 100;
-    EXPECT_TRUE(toggleTaskbarSetting(ui, prefs));
-    EXPECT_EQ(prefs.TaskbarSetting, 1);
-    EXPECT_TRUE(toggleTaskbarSetting(ui, prefs));
-    EXPECT_EQ(prefs.TaskbarSetting, 0);
-    EXPECT_EQ(ui.messages.size(), 1u);
-}
-
 }  // namespace
 }  // namespace topband

@@ -125,17 +125,6 @@ TEST(WindowScaling, ResizeFormToScalesFromThePresentSize) {
     expectScaling(resizeFormToScaling(once, fullHd, {12000, 9000, 0, 0, true, 1}), {0, 0, 12000, 9000}, 2.5, 2.5, 2.5, 1);
 }
 
-TEST(WindowScaling, TaskbarResizeFollowsTheTargetAndKeepsTheFonts) {
-    const Scaling loaded = mainWindowLoadScaling({9600, 7200}, desktopOf(1920, 1080));
-    const Desktop withPanel = desktopOf(1920, 1080, 40);
-    const Scaling toWorkArea = taskbarScaling(loaded, withPanel, 1);
-    expectScaling(toWorkArea, {0, 0, 28800, 15600}, 3, 15600.0 / 7200, 2.25, 3);
-    // Toggling back and forth never drifts.
-    Scaling toggled = toWorkArea;
-    for (int i = 0; i < 10; ++i) toggled = taskbarScaling(taskbarScaling(toggled, withPanel, 0), withPanel, 1);
-    expectScaling(toggled, toWorkArea.window, toWorkArea.x, toWorkArea.y, 2.25, 3);
-}
-
 // The frame (title bar included) must stay inside the work area, whatever the scheme asks for;
 // the controls then follow the client size the window ends up with.
 TEST(WindowScaling, TheWholeFrameStaysInsideTheWorkArea) {
@@ -201,7 +190,6 @@ TEST(WindowScaling, ImpossibleScalingsAreReported) {
         {"ResizeFormTo, fonts to nothing", [&] { resizeFormToScaling(designScaling(design), fine, {28800, 16200, 9600, 7200, false, -1}); }},
         {"form size below 30", [&] { percentScaling(design, fine, 29); }},
         {"form size above 100", [&] { percentScaling(design, fine, 101); }},
-        {"Taskbar, zero work area", [&] { taskbarScaling(designScaling(design), none, 1); }},
         {"work area smaller than the frame", [&] { resizeFormScaling(design, desktopOf(20, 20, 0, {0, 450, 0, 0})); }},
     };
     for (const auto& c : cases) {
