@@ -7,6 +7,7 @@
 
 #include "core/section_file.h"
 #include "mainwin/main_window.h"
+#include "mainwin/readable_colour.h"
 #include "mainwin/section_grid.h"
 #include "window/qt_text.h"
 
@@ -20,6 +21,8 @@ constexpr double kSectionFont = 8.25;
 constexpr double kHeadingFont = 7.5;
 
 // Colours are stored as 0x00BBGGRR.
+constexpr std::int32_t kSectionCell = 0xC0C0C0;  // 0x00BBGGRR, light grey
+
 QString cssColour(std::int32_t bgr) {
     const auto value = static_cast<std::uint32_t>(bgr);
     return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
@@ -73,14 +76,15 @@ void Form1::createSectionLabels() {
 }
 
 void Form1::paintSections() {
-    const QString worked = cssColour(state_.prefs.WorkedColor);
-    const QString unworked = cssColour(state_.prefs.UnworkedColor);
+    // The operator's colours, as much darker as they need to be read against the grey cell.
+    const QString worked = cssColour(readableOn(state_.prefs.WorkedColor, kSectionCell));
+    const QString unworked = cssColour(readableOn(state_.prefs.UnworkedColor, kSectionCell));
     for (int i = 1; i < static_cast<int>(Label10.size()); ++i) {
         // Worked sections must stand out from a metre away: their colour, and bold.
         const bool isWorked = state_.logbook.sections.isWorked(i);
         Label10.at(static_cast<std::size_t>(i))->setStyleSheet(
-            QStringLiteral("background-color: #C0C0C0; color: %1; font-weight: %2;")
-                .arg(isWorked ? worked : unworked, isWorked ? QStringLiteral("bold") : QStringLiteral("normal")));
+            QStringLiteral("background-color: %1; color: %2; font-weight: %3;")
+                .arg(cssColour(kSectionCell), isWorked ? worked : unworked, isWorked ? QStringLiteral("bold") : QStringLiteral("normal")));
     }
 }
 

@@ -1,7 +1,10 @@
 // The section table read from sections.txt, as the operator sees it in the main window.
+#include <QColor>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 
+#include "mainwin/readable_colour.h"
 #include "tests/mainwin/main_window_fixture.h"
 #include "tests/support/widget_text.h"
 
@@ -37,6 +40,23 @@ TEST_F(SectionsWindowTest, OneContactInEverySectionLeavesNoneToGo) {
     EXPECT_EQ(textOf(*form.Label15), "Sections Worked: 86");
     EXPECT_EQ(textOf(*form.lblSectionsToGo), "Sections to go: 0");
     EXPECT_EQ(textOf(*form.lblsectogo), "86");
+}
+
+// A colour of a label's style sheet, "background-color" or "color", as 0x00BBGGRR.
+std::int32_t styleColour(const QLabel& label, const QString& property) {
+    const QRegularExpression pattern(QStringLiteral("(^|[ ;])") + property + QStringLiteral(": *(#[0-9a-fA-F]{6})"));
+    const QColor colour(pattern.match(label.styleSheet()).captured(2));
+    return colour.red() | colour.green() << 8 | colour.blue() << 16;
+}
+
+TEST_F(SectionsWindowTest, EveryLabelReadsAgainstItsCellWhateverTheColours) {
+    start(line({"K1ABC", "599", "CT", "599", "USA", "2026/12/05", "22:01:07"}));
+    for (std::size_t i = 1; i < form.Label10.size(); ++i) {
+        const QLabel& label = *form.Label10[i];
+        const double contrast =
+            contrastRatio(styleColour(label, QStringLiteral("color")), styleColour(label, QStringLiteral("background-color")));
+        EXPECT_GE(contrast, kReadableContrast) << textOf(label) << ": " << stdText(label.styleSheet());
+    }
 }
 
 TEST_F(SectionsWindowTest, TodaysCanadianSectionsAreValidAndTheRetiredOnesSayWhatReplacedThem) {
