@@ -48,6 +48,30 @@ Form1::Form1(AppState& state, Services& services, QWidget* parent)
     Timer2->setInterval(1000);
     connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
     endProgram = [](int) {};
+    watchForTheRealFrame();
+}
+
+// Start-up scales the window with a frame estimated from the style; the window manager's real
+// frame is known only once the window is shown, so the window is fitted once more then.
+void Form1::watchForTheRealFrame() {
+    addHook([this](QObject*, QEvent* event) {
+        const QEvent::Type type = event->type();
+        const bool mayShowFrame = type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize ||
+                                  type == QEvent::WindowActivate;
+        if (fittedToRealFrame_ || !mayShowFrame || !isVisible() || frameGeometry() == geometry()) return false;
+        fittedToRealFrame_ = true;
+        QTimer::singleShot(0, this, [this] { fitToScreen(); });
+        return false;
+    }).watch(*this);
+}
+
+void Form1::fitToScreen() {
+    if (state_.prefs.FormSizePercent < 100) {
+        PercentResize();
+        return;
+    }
+    applyMainWindowLoadScaling(*layout_, services_.screen);
+    FitCountryList();
 }
 
 Form1::~Form1() {
@@ -67,8 +91,7 @@ std::string Form1::workingFile(const char* name) const {
 bool Form1::Form_Load() {
     state_.logbook.mode = "CW";
     Label3->hide();
-    applyMainWindowLoadScaling(*layout_, services_.screen);
-    FitCountryList();
+    fitToScreen();
     lblDialog->setText(QStringLiteral("Ready to begin!"));
     createListColumns();
     fillSectionTable();

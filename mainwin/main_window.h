@@ -245,6 +245,9 @@ private:
     void readPreferences();
     void loadPrefixTable();
     void endAtOnce(int exitCode);
+    void watchForTheRealFrame();
+    // The start-up scaling: the whole screen, or FormSizePercent of it.
+    void fitToScreen();
     std::string workingFile(const char* name) const;
 
     // Event filters that call this window's handlers; see ~Form1.
@@ -262,6 +265,7 @@ private:
     // Local time plus the UTC offset was more than a minute off the system's UTC clock when last
     // checked (the station window's Done, a live commit).
     bool clockWarning_ = false;
+    bool fittedToRealFrame_ = false;
 };
 
 // The window title: the program's name and version, then its maker.

@@ -199,7 +199,8 @@ void Form1::createControls() {
     ListView1 = new QTreeWidget(panel);
     ListView1->setRootIsDecorated(false);
     ListView1->setToolTip(QStringLiteral("Click record to edit or delete."));
-    d.place(*ListView1, 120, 5000, 6300, 1500, kTextFont);
+    // Down to the foot of the window, so that "Last 20" shows as many rows as there is room for.
+    d.place(*ListView1, 120, 5000, 6300, 2080, kTextFont);
 }
 
 void Form1::createListColumns() {
