@@ -7,7 +7,9 @@ class QLineEdit;
 
 namespace topband {
 
-// `keep` maps a character to the one the field holds, or to 0 to drop it.
+// `keep` maps a character to the one the field holds, or to 0 to drop it. The field's maximum
+// length, as set before, is applied to the filtered text (the widget itself then takes any
+// length, so that it never cuts arriving text before the filter has seen it).
 void filterFieldText(QLineEdit& field, std::function<char16_t(char16_t)> keep);
 
 }  // namespace topband
