@@ -1,10 +1,10 @@
-# Shared by run.sh and test.sh: install what is missing, then configure and build.
+# Shared by run.sh, test.sh and check_format.sh: install what is missing, then configure and build.
 set -euo pipefail
 
 TOPBAND_SOURCE=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 TOPBAND_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-serialport-dev qt6-multimedia-dev xvfb xauth fonts-dejavu-core)
+  qt6-base-dev qt6-serialport-dev qt6-multimedia-dev xvfb xauth fonts-dejavu-core clang-format)
 
 install_missing_packages() {
   local missing=()
