@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "core/log_file.h"
+#include "tests/core/sample_contacts.h"
 #include "tests/fakes/failing_files.h"
 #include "tests/support/case_printing.h"
 #include "tests/support/temp_folder.h"
@@ -23,12 +24,12 @@ namespace topband {
 namespace {
 
 using testing::FailingFiles;
+using testing::kDx;
+using testing::kDxLine;
+using testing::kLive;
+using testing::kLiveLine;
 using testing::TempFolder;
 
-const Contact kLive{"K1ABC", "599", "CT", "599", "USA", "2026/12/05", "22:01:07"};
-const Contact kDx{"G3XYZ", "579", "", "599", "England", "2026/12/05", "22:03"};
-const std::string kLiveLine = "\"K1ABC\",\"599\",\"CT\",\"599\",\"USA\",\"2026/12/05\",\"22:01:07\"\r\n";
-const std::string kDxLine = "\"G3XYZ\",\"579\",\"\",\"599\",\"England\",\"2026/12/05\",\"22:03\"\r\n";
 const std::string kLiveUnended = kLiveLine.substr(0, kLiveLine.size() - 2);
 
 // The log before a failed append of kDx; after it the disk has room again and kDx is appended.

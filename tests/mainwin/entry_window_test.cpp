@@ -1,7 +1,6 @@
 // Logging contacts as the operator types them into the main window's entry fields.
 #include <QApplication>
 #include <QClipboard>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QLabel>
@@ -9,6 +8,7 @@
 #include <QListWidget>
 
 #include "tests/mainwin/main_window_fixture.h"
+#include "tests/support/arriving_text.h"
 #include "tests/support/widget_text.h"
 
 namespace topband {
@@ -439,20 +439,7 @@ TEST_F(EntryWindowTest, EveryFieldKeepsOneRuleForKeysPastesAndInputMethods) {
         {form.txtSec, QStringLiteral("c?t\u00e9"), "CT"},
         {form.txtCntry, QStringLiteral("Cura\u00e7ao\""), "Curaao"},
     };
-    for (const auto& c : cases) {
-        // Pasted.
-        c.field->clear();
-        QApplication::clipboard()->setText(c.arriving);
-        c.field->setFocus();
-        c.field->paste();
-        EXPECT_EQ(textOf(*c.field), c.kept) << "pasted " << stdText(c.arriving);
-        // Committed by an input method.
-        c.field->clear();
-        QInputMethodEvent composed;
-        composed.setCommitString(c.arriving);
-        QApplication::sendEvent(c.field, &composed);
-        EXPECT_EQ(textOf(*c.field), c.kept) << "composed " << stdText(c.arriving);
-    }
+    for (const auto& c : cases) testing::expectArrivingTextKept(*c.field, c.arriving, c.kept);
     // Pasted text is filtered before it is cut to the field's length.
     form.txtRSTR->clear();
     QApplication::clipboard()->setText(QStringLiteral("\u00f15 9x9"));

@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QClipboard>
-#include <QInputMethodEvent>
 #include <QTest>
 #include <memory>
 
 #include "mainwin/shared_preferences.h"
 #include "mainwin/station_window.h"
 #include "tests/fakes/fake_services.h"
+#include "tests/support/arriving_text.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/widget_text.h"
 
@@ -167,17 +166,7 @@ TEST_F(StationWindow, FieldsKeepTheirRuleForKeysPastesAndInputMethods) {
         {&w.Text3, QStringLiteral("west 71.5\u00b0"), " 71.5"},
         {&w.Text6, QStringLiteral("-5h"), "-5"},
     };
-    for (const auto& c : cases) {
-        c.field->clear();
-        QApplication::clipboard()->setText(c.arriving);
-        c.field->paste();
-        EXPECT_EQ(textOf(*c.field), c.kept) << "pasted " << stdText(c.arriving);
-        c.field->clear();
-        QInputMethodEvent composed;
-        composed.setCommitString(c.arriving);
-        QApplication::sendEvent(c.field, &composed);
-        EXPECT_EQ(textOf(*c.field), c.kept) << "composed " << stdText(c.arriving);
-    }
+    for (const auto& c : cases) testing::expectArrivingTextKept(*c.field, c.arriving, c.kept);
 }
 
 TEST_F(StationWindow, OffsetThatIsNotANumberHoldsTheFocus) {
