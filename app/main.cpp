@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "app/command_line.h"
+#include "mainwin/countries_command.h"
 #include "mainwin/lookup_command.h"
 #include "app/screenshot_tour.h"
 #include "mainwin/first_run.h"
@@ -47,12 +48,15 @@ int main(int argc, char** argv) {
         }
     }
 
-    if (line.lookup) return runLookup(line.lookupCalls, files, std::cout, std::cerr);
+    if (line.lookup || line.countriesImport) {
+        QCoreApplication core(argc, argv);  // for the installed data folder beside the binary
+        if (line.countriesImport) return runCountriesImport(line.countryFile, files, std::cout, std::cerr);
+        return runLookup(line.lookupCalls, files, installedDataFolder(), std::cout, std::cerr);
+    }
 
     QApplication app(argc, argv);
     std::unique_ptr<ScreenshotTour> tour;
-    if (!line.screenshotFolder.empty())
-        tour = std::make_unique<ScreenshotTour>(qtText(line.screenshotFolder), nullptr);
+    if (!line.screenshotFolder.empty()) tour = std::make_unique<ScreenshotTour>(qtText(line.screenshotFolder), nullptr);
     RealClock clock;
     QtSettingsStore settings;
     QtUi ui;

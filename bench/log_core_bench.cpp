@@ -32,7 +32,9 @@ public:
     }
     std::size_t below(std::size_t n) { return static_cast<std::size_t>(next() % n); }
     template <std::size_t N>
-    const char* pick(const char* const (&items)[N]) { return items[below(N)]; }
+    const char* pick(const char* const (&items)[N]) {
+        return items[below(N)];
+    }
     char letter() { return static_cast<char>('A' + below(26)); }
     char digit() { return static_cast<char>('0' + below(10)); }
 
@@ -48,8 +50,8 @@ std::string letters(Random& random, std::size_t low, std::size_t high) {
 
 // Mostly US calls, some Canadian, some DX, a few portable.
 std::string randomCall(Random& random) {
-    static constexpr const char* kUs[] = {"K", "W", "N", "A", "K", "W", "N", "KA", "KB", "KC", "KD", "KE",
-                                          "WA", "WB", "WD", "AA", "AB", "AC", "AD", "NA", "NB"};
+    static constexpr const char* kUs[] = {"K",  "W",  "N",  "A",  "K",  "W",  "N",  "KA", "KB", "KC", "KD",
+                                          "KE", "WA", "WB", "WD", "AA", "AB", "AC", "AD", "NA", "NB"};
     static constexpr const char* kVe[] = {"VE", "VA", "VE", "VY", "VO"};
     static constexpr const char* kDx[] = {"G",  "DL", "F",  "I",  "JA", "EA", "ON", "PA", "OH", "SM", "OK",
                                           "SP", "UA", "LZ", "YO", "HA", "9A", "S5", "EI", "GM", "OZ", "LA",
@@ -111,10 +113,12 @@ struct Fixture {
             if (!seen.insert(call).second) continue;
             const CountryLookup found = lookupCountry(prefixes, call);
             const bool wVe = found.outcome == LookupOutcome::Found && isWVeCountry(found.country);
-            const std::string section = wVe ? sections.SectionAbbr(1 + static_cast<int>(random.below(
-                                                  static_cast<std::size_t>(sections.SectionCount()))))
-                                            : std::string();
-            const CivilTime t = civilFromSeconds(kStart + static_cast<std::int64_t>(records.size()) * kContestSeconds / MaxContacts);
+            const std::string section =
+                wVe ? sections.SectionAbbr(
+                          1 + static_cast<int>(random.below(static_cast<std::size_t>(sections.SectionCount()))))
+                    : std::string();
+            const CivilTime t =
+                civilFromSeconds(kStart + static_cast<std::int64_t>(records.size()) * kContestSeconds / MaxContacts);
             records.push_back({call, "599", section, "599", found.country,
                                std::to_string(t.year) + "/" + twoDigits(t.month) + "/" + twoDigits(t.day),
                                twoDigits(t.hour) + ":" + twoDigits(t.minute) + ":" + twoDigits(t.second)});
@@ -191,8 +195,19 @@ void BM_LoadLog(benchmark::State& state) {
         app.log.replaceAll(std::move(*records));
         rebuildTallies(app);
         benchmark::DoNotOptimize(contactRates(app.log, localNowAtEnd(), kUtcOffset));
-        benchmark::DoNotOptimize(scoreTotals({app.log.ContactCount(), app.tallies.DXContactCount,
-                                              app.sections.SectionsWorked(), app.workedCountries.WorkedCountryCount()}));
+        benchmark::DoNotOptimize(
+            scoreTotals({app.log.ContactCount(), app.tallies.DXContactCount, app.sections.SectionsWorked(),
+                         app.workedCountries.WorkedCountryCount()}));
+    }
+}
+
+// Start-up's read of the prefix file: every record parsed and the table indexed.
+void BM_LoadPrefixTable(benchmark::State& state) {
+    const std::string text = readFile(std::string(TOPBAND_DATA_DIR) + "/" + kPrefixFileName);
+    for (auto _ : state) {
+        PrefixTable table;
+        table.replaceAll(parsePrefixFile(text).rows);
+        benchmark::DoNotOptimize(table.PrefixCount());
     }
 }
 
@@ -207,6 +222,7 @@ MEDIAN_OF_TEN(BM_Keystroke);
 MEDIAN_OF_TEN(BM_KeystrokeNoMatch);
 MEDIAN_OF_TEN(BM_FullDupeCheck);
 MEDIAN_OF_TEN(BM_LoadLog);
+MEDIAN_OF_TEN(BM_LoadPrefixTable);
 MEDIAN_OF_TEN(BM_TimeStats);
 
 }  // namespace

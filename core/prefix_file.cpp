@@ -10,7 +10,7 @@ namespace topband {
 namespace {
 
 constexpr std::size_t kMaxContinentLength = 10;
-constexpr std::uintmax_t kMaxFileBytes = 4u << 20;  // far above 10000 rows of sensible length
+constexpr std::uintmax_t kMaxFileBytes = 4u << 20;  // above MaxPrefixes rows of sensible length
 
 // Lines of the file, each with its 1-based number; CR LF, LF and CR all end a line.
 template <typename Visit>
@@ -65,7 +65,12 @@ std::optional<PrefixRow> readRecord(std::string_view line, std::string& why) {
     if (continent && present()) longitude = reader.number();
     if (longitude && present()) latitude = reader.number();
     bool complete = latitude.has_value();
-    for (int unused = 0; unused < 3 && complete; ++unused) complete = present() && reader.text().has_value();
+    bool exactCall = false;
+    for (int unused = 0; unused < 3 && complete; ++unused) {
+        std::optional<std::string> value;
+        complete = present() && (value = reader.text()).has_value();
+        if (complete && unused == 0) exactCall = value->starts_with(kExactCallMark);
+    }
     if (!complete) {
         if (why.empty()) why = reasonOnly(reader.error());
         return std::nullopt;
@@ -82,8 +87,12 @@ std::optional<PrefixRow> readRecord(std::string_view line, std::string& why) {
         !checkedText(*country, "the country", 1, MaxCountryLength, why) ||
         !checkedText(*continent, "the continent", 0, kMaxContinentLength, why))
         return std::nullopt;
-    return PrefixRow{std::move(*prefix), std::move(*country), std::move(*continent), static_cast<float>(*longitude),
-                     static_cast<float>(*latitude)};
+    return PrefixRow{std::move(*prefix),
+                     std::move(*country),
+                     std::move(*continent),
+                     static_cast<float>(*longitude),
+                     static_cast<float>(*latitude),
+                     exactCall};
 }
 
 }  // namespace

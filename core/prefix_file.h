@@ -1,6 +1,8 @@
 #pragma once
 // The prefix file arrlpre2.txt: one record per line, eight values: "prefix","country",
-// "continent",longitude (west +),latitude (north +), then three values that are not used.
+// "continent",longitude (west +),latitude (north +), then three values the lookup does not
+// use, except that a sixth value beginning with "=" marks the record as an exact call: its
+// "prefix" is a whole call and matches that call only.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +16,7 @@ namespace topband {
 inline constexpr const char* kPrefixFileName = "arrlpre2.txt";
 inline constexpr std::size_t MaxPrefixLength = 20;
 inline constexpr std::size_t MaxCountryLength = 30;  // the country field holds 30 characters
+inline constexpr char kExactCallMark = '=';
 
 struct PrefixFileRows {
     std::vector<PrefixRow> rows;  // every good record, at most MaxPrefixes, in file order

@@ -18,6 +18,11 @@ std::string_view portableLookupKey(std::string_view call);
 // prefix ("MM" is Scotland, "AM" Spain).
 bool isMobileAtSeaOrInAir(std::string_view call);
 
+// The call without the suffixes after its first part that name no place: /P, /M, /QRP,
+// /QRPP, /LH, /A, /B, /J and a single call-area digit ("G3XYZ/QRP" gives "G3XYZ",
+// "W1AW/KH6/P" gives "W1AW/KH6"). Letter case is kept.
+std::string withoutPlacelessSuffixes(std::string_view call);
+
 enum class LookupOutcome {
     Unchanged,  // empty call: the country, continent, bearing and distance stay as they are
     Found,
@@ -33,8 +38,20 @@ struct CountryLookup {
     float latitude = 0;   // degrees, north positive
 };
 
-// Resolves the call field. KG4 with one or three letters after it is a US call, whatever
-// its prefix row says; KG4 with two letters keeps the country of its prefix.
+struct CountryMatch {
+    LookupOutcome outcome = LookupOutcome::Unchanged;
+    const PrefixRow* row = nullptr;  // the exact-call or prefix row that decided; set when Found
+    bool usKg4 = false;              // a US KG4 call: USA, whatever the row says
+};
+
+// The row a call field settles on. An exact call of the table decides first, for the call as
+// typed and then without its placeless suffixes; otherwise the longest prefix of the
+// portable lookup key of the call without them. KG4 with one or three letters after it (in
+// the part before the first "/") is a US call; with two it keeps the country of its prefix.
+CountryMatch matchCountry(const PrefixTable& table, std::string_view callField);
+
+// Resolves the call field as matchCountry does; a US KG4 call takes continent and position
+// from the first USA row.
 CountryLookup lookupCountry(const PrefixTable& table, std::string_view callField);
 
 }  // namespace topband

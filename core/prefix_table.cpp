@@ -1,6 +1,7 @@
 #include "core/prefix_table.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/letter_case.h"
 
@@ -8,20 +9,31 @@ namespace topband {
 namespace {
 
 // The character that decides a row's block; an empty prefix sorts before every block.
-int firstKey(std::string_view text) {
-    return text.empty() ? -1 : static_cast<unsigned char>(upperAscii(text.front()));
-}
+int firstKey(std::string_view text) { return text.empty() ? -1 : static_cast<unsigned char>(upperAscii(text.front())); }
 
 }  // namespace
 
 void PrefixTable::replaceAll(std::vector<PrefixRow> rows) {
+    const auto firstExact =
+        std::stable_partition(rows.begin(), rows.end(), [](const PrefixRow& r) { return !r.exactCall; });
+    exactCalls_.assign(std::make_move_iterator(firstExact), std::make_move_iterator(rows.end()));
+    rows.erase(firstExact, rows.end());
     std::stable_sort(rows.begin(), rows.end(),
                      [](const PrefixRow& a, const PrefixRow& b) { return firstKey(a.prefix) < firstKey(b.prefix); });
     rows_ = std::move(rows);
     buildIndex();
 }
 
+const PrefixRow* PrefixTable::exactCall(std::string_view call) const {
+    if (exactIndex_.empty() || call.empty()) return nullptr;
+    const auto found = exactIndex_.find(upperCased(call));
+    return found == exactIndex_.end() ? nullptr : &exactCalls_[found->second];
+}
+
 void PrefixTable::buildIndex() {
+    exactIndex_.clear();
+    for (std::size_t i = 0; i < exactCalls_.size(); ++i)
+        if (!exactCalls_[i].prefix.empty()) exactIndex_.try_emplace(upperCased(exactCalls_[i].prefix), i);
     rowsByKey_.clear();
     longestKey_ = 0;
     firstUsaRow_ = 0;

@@ -30,19 +30,28 @@ Preferences readOwnStation(const Files& files, const std::string& folder, std::o
 
 }  // namespace
 
-int runLookup(const std::vector<std::string>& calls, Files& files, std::ostream& out, std::ostream& errors) {
+Folders commandFolders(const Files& files) {
     Folders folders;
     folders.WorkingFolder = files.currentFolder();
     const std::string base = joinPath(files.documentsFolder(), kUserBaseFolder);
     folders.SharedFolder = joinPath(base, kSharedSubfolder);
     folders.DataFolder = joinPath(base, kDataSubfolder);
+    return folders;
+}
+
+int runLookup(const std::vector<std::string>& calls, Files& files, const std::string& installedDataFolder,
+              std::ostream& out, std::ostream& errors) {
+    const Folders folders = commandFolders(files);
     const Preferences prefs = readOwnStation(files, folders.WorkingFolder, errors);
 
-    const PrefixFileLoad prefixes = loadPrefixFile(files, prefixFileFolders(folders));
+    std::vector<std::string> prefixFolders = prefixFileFolders(folders);
+    prefixFolders.push_back(installedDataFolder);  // what the first start would copy in
+    const PrefixFileLoad prefixes = loadPrefixFile(files, prefixFolders);
     const PrefixTable& prefixTable = prefixes.table;
     if (!prefixes.error.empty()) errors << "topband: " << prefixes.error << "\n";
     if (prefixTable.PrefixCount() == 0) {
-        errors << "topband: no prefix table found in the working folder or the per-user folders\n";
+        errors << "topband: no prefix table found in the working folder, the per-user folders or "
+               << (installedDataFolder.empty() ? std::string("the installation") : installedDataFolder) << "\n";
         return 1;
     }
     Logbook logbook;

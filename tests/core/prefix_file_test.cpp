@@ -90,7 +90,8 @@ TEST_F(PrefixFileFolders, RefusesAnOversizedFile) {
 }
 
 TEST_F(PrefixFileFolders, BadRecordIsReportedWithFileAndLineAndTheOtherRowsLoad) {
-    folder.write("work/arrlpre2.txt", record("DL", "Germany") + "\"F\",\"France\",\"EU\",west,46\r\n" + record("G", "England"));
+    folder.write("work/arrlpre2.txt",
+                 record("DL", "Germany") + "\"F\",\"France\",\"EU\",west,46\r\n" + record("G", "England"));
     const PrefixFileLoad loaded = load();
     EXPECT_EQ(loaded.error, folder.file("work/arrlpre2.txt") + ", line 2: \"west\" is not a number");
     ASSERT_EQ(table.PrefixCount(), 2);
@@ -145,18 +146,47 @@ TEST(PrefixFileRecords, ReadsEveryLineEndBlankLinesAndUnquotedText) {
 }
 
 TEST(PrefixFileRecords, CountsTheBadRecords) {
-    const PrefixFileRows parsed = parsePrefixFile(record("DL", "Germany") + "x\r\n" + record("G", "England") + "y,z\r\n");
+    const PrefixFileRows parsed =
+        parsePrefixFile(record("DL", "Germany") + "x\r\n" + record("G", "England") + "y,z\r\n");
     EXPECT_EQ(parsed.error, "line 2: the record holds 1 of the eight values (2 bad records were left out)");
     EXPECT_EQ(parsed.rows.size(), 2u);
 }
 
-TEST(PrefixFileRecords, KeepsTheFirstTenThousandRows) {
+TEST(PrefixFileRecords, KeepsAsManyRowsAsTheTableHolds) {
     std::string content;
     for (int i = 0; i <= MaxPrefixes; ++i) content += record(std::string("P").append(std::to_string(i)), "Country");
     const PrefixFileRows parsed = parsePrefixFile(content);
     EXPECT_EQ(parsed.rows.size(), static_cast<std::size_t>(MaxPrefixes));
-    EXPECT_EQ(parsed.rows.back().prefix, "P9999");
-    EXPECT_EQ(parsed.error, "the table holds 10000 rows; the records from line 10001 on were left out");
+    EXPECT_EQ(parsed.rows.back().prefix, "P" + std::to_string(MaxPrefixes - 1));
+    EXPECT_EQ(parsed.error, "the table holds " + std::to_string(MaxPrefixes) + " rows; the records from line " +
+                                std::to_string(MaxPrefixes + 1) + " on were left out");
+}
+
+// The exact calls of the country file: the sixth value begins with "="; every other record,
+// as files without exact calls have them, is a prefix.
+TEST(PrefixFileRecords, ReadsTheExactCallMarkOfTheSixthValue) {
+    const PrefixFileRows parsed = parsePrefixFile(
+        "\"R1FJL\",\"Franz Josef Land\",\"EU\",-49.92,80.68,\"=40\",75,-3\r\n"
+        "KC4AAA,Antarctica,SA,0,-90,=13,74,0\r\n"
+        "\"R\",\"European Russia\",\"EU\",-41.37,53.65,16,29,-4\r\n"
+        "\"G\",\"England\",\"EU\",1.47,52.77,\"14=\",27,\"=0\"\r\n"
+        "\"F\",\"France\",\"EU\",-2,46,,,\r\n");
+    EXPECT_EQ(parsed.error, "");
+    EXPECT_EQ(parsed.rows, (std::vector<PrefixRow>{{"R1FJL", "Franz Josef Land", "EU", -49.92f, 80.68f, true},
+                                                   {"KC4AAA", "Antarctica", "SA", 0, -90, true},
+                                                   {"R", "European Russia", "EU", -41.37f, 53.65f},
+                                                   {"G", "England", "EU", 1.47f, 52.77f},
+                                                   {"F", "France", "EU", -2, 46}}));
+}
+
+TEST(PrefixFileRecords, TheInstalledFileFitsTheTable) {
+    std::string error;
+    const auto content = RealFiles().readAll(std::string(TOPBAND_INSTALLED_DATA_DIR) + "/arrlpre2.txt", error);
+    ASSERT_TRUE(content) << error;
+    const PrefixFileRows parsed = parsePrefixFile(*content);
+    EXPECT_EQ(parsed.error, "");
+    // Room to spare for the country files to come.
+    EXPECT_LT(parsed.rows.size(), static_cast<std::size_t>(MaxPrefixes) * 2 / 3);
 }
 
 }  // namespace

@@ -74,10 +74,10 @@ PrefixTable smallTable() {
 
 const char* outcomeName(LookupOutcome outcome) {
     switch (outcome) {
-    case LookupOutcome::Unchanged: return "unchanged";
-    case LookupOutcome::Found: return "found";
-    case LookupOutcome::NotFound: return "not found";
-    case LookupOutcome::NoCountry: return "no country";
+        case LookupOutcome::Unchanged: return "unchanged";
+        case LookupOutcome::Found: return "found";
+        case LookupOutcome::NotFound: return "not found";
+        case LookupOutcome::NoCountry: return "no country";
     }
     return "?";
 }
@@ -106,8 +106,7 @@ TEST_P(CallLookup, GivesCountryAndContinent) {
 INSTANTIATE_TEST_SUITE_P(
     PortableCallsKg4AndMobiles, CallLookup,
     ::testing::Values(
-        LookupCase{"", LookupOutcome::Unchanged, "", ""},
-        LookupCase{"DL1ABC", LookupOutcome::Found, "Germany", "EU"},
+        LookupCase{"", LookupOutcome::Unchanged, "", ""}, LookupCase{"DL1ABC", LookupOutcome::Found, "Germany", "EU"},
         LookupCase{"dl1abc", LookupOutcome::Found, "Germany", "EU"},  // start row estimate past the table
         LookupCase{"EA8AH", LookupOutcome::Found, "Canary Islands", "AF"},
         LookupCase{"GM3POI", LookupOutcome::Found, "Scotland", "EU"},
@@ -125,13 +124,116 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{"EA8/DL1ABC", LookupOutcome::Found, "Canary Islands", "AF"},
         // KG4 with two letters is Guantanamo Bay; with one or three it is a US call.
         LookupCase{"KG4AB", LookupOutcome::Found, "Guantanamo Bay", "NA"},
-        LookupCase{"KG4A", LookupOutcome::Found, "USA", "NA"},
-        LookupCase{"kg4abc", LookupOutcome::Found, "USA", "NA"},
+        LookupCase{"KG4A", LookupOutcome::Found, "USA", "NA"}, LookupCase{"kg4abc", LookupOutcome::Found, "USA", "NA"},
         LookupCase{"W1AW/KG4", LookupOutcome::Found, "Guantanamo Bay", "NA"},
         // At sea or in the air: no country, though "MM" and "AM" look like prefixes.
         LookupCase{"W1AW/MM", LookupOutcome::NoCountry, "", ""},
         LookupCase{"G3XYZ/am", LookupOutcome::NoCountry, "", ""},
         LookupCase{"W1AW/M", LookupOutcome::Found, "USA", "NA"}));
+
+// Suffixes that say how a station works are dropped before the portable rule; with two
+// slashes the part that is a prefix decides; the KG4 rule reads the part before the first "/".
+INSTANTIATE_TEST_SUITE_P(PlacelessSuffixes, CallLookup,
+                         ::testing::Values(LookupCase{"G3XYZ/QRP", LookupOutcome::Found, "England", "EU"},
+                                           LookupCase{"g3xyz/qrpp", LookupOutcome::Found, "England", "EU"},
+                                           LookupCase{"K1ABC/LH", LookupOutcome::Found, "USA", "NA"},
+                                           LookupCase{"DL1ABC/A", LookupOutcome::Found, "Germany", "EU"},
+                                           LookupCase{"DL1ABC/B", LookupOutcome::Found, "Germany", "EU"},
+                                           LookupCase{"DL1ABC/J", LookupOutcome::Found, "Germany", "EU"},
+                                           LookupCase{"GM3POI/3", LookupOutcome::Found, "Scotland", "EU"},
+                                           LookupCase{"W1AW/KH6/P", LookupOutcome::Found, "Hawaii", "OC"},
+                                           LookupCase{"W1AW/QRP/KH6", LookupOutcome::Found, "Hawaii", "OC"},
+                                           LookupCase{"KH6/W1AW/M", LookupOutcome::Found, "Hawaii", "OC"},
+                                           LookupCase{"W1AW/EA8/LH", LookupOutcome::Found, "Canary Islands", "AF"},
+                                           LookupCase{"KG4AB/P", LookupOutcome::Found, "Guantanamo Bay", "NA"},
+                                           LookupCase{"KG4ABC/P", LookupOutcome::Found, "USA", "NA"},
+                                           LookupCase{"KG4A/QRP", LookupOutcome::Found, "USA", "NA"},
+                                           LookupCase{"KG4ABC/KH6", LookupOutcome::Found, "Hawaii", "OC"},
+                                           LookupCase{"KG4/W1AW", LookupOutcome::Found, "Guantanamo Bay", "NA"},
+                                           // Maritime mobile with its ITU region still has no country.
+                                           LookupCase{"W1AW/MM1", LookupOutcome::NoCountry, "", ""},
+                                           LookupCase{"G3XYZ/mm3", LookupOutcome::NoCountry, "", ""}));
+
+TEST(PlacelessSuffixes, AreDroppedAfterTheFirstPartOnly) {
+    EXPECT_EQ(withoutPlacelessSuffixes("G3XYZ/QRP"), "G3XYZ");
+    EXPECT_EQ(withoutPlacelessSuffixes("W1AW/KH6/P"), "W1AW/KH6");
+    EXPECT_EQ(withoutPlacelessSuffixes("W1AW/p/7/qrpp/KH6"), "W1AW/KH6");
+    EXPECT_EQ(withoutPlacelessSuffixes("P/W1AW"), "P/W1AW");
+    EXPECT_EQ(withoutPlacelessSuffixes("W1AW/12"), "W1AW/12");  // not one call-area digit
+    EXPECT_EQ(withoutPlacelessSuffixes("W1AW/PP"), "W1AW/PP");
+    EXPECT_EQ(withoutPlacelessSuffixes("W1AW/"), "W1AW/");
+    EXPECT_EQ(withoutPlacelessSuffixes("W1AW"), "W1AW");
+    EXPECT_EQ(withoutPlacelessSuffixes(""), "");
+}
+
+// Exact calls beside the small table: each matches its whole call only.
+PrefixTable tableWithExactCalls() {
+    const PrefixTable small = smallTable();
+    std::vector<PrefixRow> rows;
+    for (int row = 1; row <= small.PrefixCount(); ++row) rows.push_back(small.row(row));
+    rows.push_back({"R", "European Russia", "EU", -41.37f, 53.65f});
+    rows.push_back({"R1FJL", "Franz Josef Land", "EU", -49.92f, 80.68f, true});
+    rows.push_back({"KC4AAA", "Antarctica", "SA", 0, -90, true});
+    rows.push_back({"KG44WW", "Guantanamo Bay", "NA", 75.22f, 20, true});
+    rows.push_back({"4Z5NW/YL", "Israel", "AS", -34.87f, 31.32f, true});
+    rows.push_back({"W1AW/MM", "Spain", "EU", 3.43f, 40.32f, true});
+    return tableOf(rows);
+}
+
+class ExactCallLookup : public ::testing::TestWithParam<LookupCase> {};
+
+TEST_P(ExactCallLookup, MatchesTheWholeCallOnly) {
+    const LookupCase& c = GetParam();
+    const CountryLookup found = lookupCountry(tableWithExactCalls(), c.call);
+    EXPECT_EQ(found.outcome, c.outcome) << c.call;
+    EXPECT_EQ(found.country, c.country) << c.call;
+    EXPECT_EQ(found.continent, c.continent) << c.call;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calls, ExactCallLookup,
+    ::testing::Values(LookupCase{"R1FJL", LookupOutcome::Found, "Franz Josef Land", "EU"},
+                      LookupCase{"r1fjl", LookupOutcome::Found, "Franz Josef Land", "EU"},
+                      // An exact call is no prefix: longer and shorter calls go by their prefix.
+                      LookupCase{"R1FJLA", LookupOutcome::Found, "European Russia", "EU"},
+                      LookupCase{"R1FJ", LookupOutcome::Found, "European Russia", "EU"},
+                      LookupCase{"KC4AA", LookupOutcome::Found, "USA", "NA"},
+                      // It is found as typed and without placeless suffixes, before the portable rule.
+                      LookupCase{"KC4AAA/P", LookupOutcome::Found, "Antarctica", "SA"},
+                      LookupCase{"KC4AAA/KH6", LookupOutcome::Found, "Hawaii", "OC"},
+                      LookupCase{"4Z5NW/YL", LookupOutcome::Found, "Israel", "AS"},
+                      // It beats the KG4 rule, but not the rule for stations at sea.
+                      LookupCase{"KG44WW", LookupOutcome::Found, "Guantanamo Bay", "NA"},
+                      LookupCase{"KG44WX", LookupOutcome::Found, "USA", "NA"},
+                      LookupCase{"W1AW/MM", LookupOutcome::NoCountry, "", ""}));
+
+TEST(ExactCallLookup, TakesTheExactCallsPosition) {
+    const CountryLookup found = lookupCountry(tableWithExactCalls(), "R1FJL");
+    EXPECT_FLOAT_EQ(found.longitude, -49.92f);
+    EXPECT_FLOAT_EQ(found.latitude, 80.68f);
+}
+
+TEST(PrefixTable, KeepsExactCallsApartFromThePrefixRows) {
+    const PrefixTable table = tableOf({
+        {"K", "USA", "NA", 0, 0},
+        {"KC4AAA", "Antarctica", "SA", 0, -90, true},
+        {"KC4", "USA", "NA", 0, 0},
+        {"kc4aaa", "Second", "SA", 0, 0, true},
+        {"R1FJL", "Franz Josef Land", "EU", 0, 0, true},
+    });
+    ASSERT_EQ(table.PrefixCount(), 2);
+    EXPECT_EQ(table.row(2).prefix, "KC4");
+    ASSERT_EQ(table.ExactCallCount(), 3);
+    EXPECT_EQ(table.exactCallRow(3).prefix, "R1FJL");
+    // A call named twice: the first row wins, whatever the letter case.
+    ASSERT_NE(table.exactCall("Kc4aAa"), nullptr);
+    EXPECT_EQ(table.exactCall("Kc4aAa")->country, "Antarctica");
+    EXPECT_EQ(table.exactCall("KC4AA"), nullptr);
+    EXPECT_EQ(table.exactCall(""), nullptr);
+    // The prefix scan never meets an exact call.
+    EXPECT_EQ(table.longestMatch("R1FJL"), 0);
+    EXPECT_EQ(table.row(table.longestMatch("KC4AAA")).prefix, "KC4");
+}
 
 TEST(CallLookup, UsKg4CallTakesTheFirstUsaRowForPosition) {
     const CountryLookup found = lookupCountry(smallTable(), "KG4ABC");
@@ -179,7 +281,7 @@ TEST(PrefixTable, FirstUsaRowIgnoresCase) {
 TEST(PortableLookupKey, TakesASuffixShorterThanHalfTheCall) {
     EXPECT_EQ(portableLookupKey("W1AW/KH6"), "KH6");
     EXPECT_EQ(portableLookupKey("W1AW/KH"), "KH");
-    EXPECT_EQ(portableLookupKey("W1AW/KH6X"), "KH6X");  // 4 of 9 is less than half
+    EXPECT_EQ(portableLookupKey("W1AW/KH6X"), "KH6X");         // 4 of 9 is less than half
     EXPECT_EQ(portableLookupKey("W1AW/KH6XY"), "W1AW/KH6XY");  // 5 of 10 is not
     EXPECT_EQ(portableLookupKey("KH6/W1AW"), "KH6/W1AW");
     EXPECT_EQ(portableLookupKey("W1AW/P"), "W1AW/P");
@@ -212,7 +314,8 @@ void expectSameAsBlockScan(const PrefixTable& table, const std::vector<std::stri
     for (const std::string& key : keys) {
         const int expected = scanRowByRow(table, key);
         const int actual = table.longestMatch(key);
-        if (actual != expected && ++differing <= 10) ADD_FAILURE() << key << ": row " << actual << ", scan finds " << expected;
+        if (actual != expected && ++differing <= 10)
+            ADD_FAILURE() << key << ": row " << actual << ", scan finds " << expected;
     }
     EXPECT_EQ(differing, 0);
 }
@@ -232,7 +335,8 @@ std::vector<std::string> keysAround(const PrefixTable& table, std::mt19937& rand
     }
     for (int i = 0; i < 3000; ++i) {
         std::string key;
-        for (std::size_t length = 1 + static_cast<std::size_t>(i % 6); key.size() < length;) key += letters[pick(random)];
+        for (std::size_t length = 1 + static_cast<std::size_t>(i % 6); key.size() < length;)
+            key += letters[pick(random)];
         keys.push_back(key);
     }
     return keys;
@@ -255,7 +359,8 @@ TEST(PrefixTable, IndexedLookupMatchesBlockScanOnTablesWithRepeatsAndOddRows) {
         std::vector<PrefixRow> rows;
         for (int i = 0; i < size; ++i) {
             std::string prefix;
-            for (std::size_t length = static_cast<std::size_t>(i % 4); prefix.size() < length;) prefix += letters[pick(random)];
+            for (std::size_t length = static_cast<std::size_t>(i % 4); prefix.size() < length;)
+                prefix += letters[pick(random)];
             rows.push_back({prefix, std::string("Country ").append(std::to_string(i)), "EU", 0, 0});
         }
         const PrefixTable table = tableOf(rows);

@@ -26,7 +26,8 @@ struct ConverterRun {
 };
 
 // The converter with its standard error kept in the folder.
-ConverterRun convert(const TempFolder& folder, const std::string& ctyDat, const std::string& ctyCsv, const std::string& output) {
+ConverterRun convert(const TempFolder& folder, const std::string& ctyDat, const std::string& ctyCsv,
+                     const std::string& output) {
     const std::string errorsFile = folder.file("errors.txt");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -47,7 +48,8 @@ ConverterRun convert(const TempFolder& folder, const std::string& ctyDat, const 
 
 TEST(MakePrefixFile, ReproducesTheInstalledPrefixFile) {
     TempFolder folder;
-    const ConverterRun run = convert(folder, kCountryFiles + "/cty.dat", kCountryFiles + "/cty.csv", folder.file("arrlpre2.txt"));
+    const ConverterRun run =
+        convert(folder, kCountryFiles + "/cty.dat", kCountryFiles + "/cty.csv", folder.file("arrlpre2.txt"));
     ASSERT_EQ(run.exitCode, 0) << run.errors;
     std::ifstream in(std::string(TOPBAND_SOURCE_DIR) + "/data/arrlpre2.txt", std::ios::binary);
     const std::string expected{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -56,7 +58,8 @@ TEST(MakePrefixFile, ReproducesTheInstalledPrefixFile) {
 }
 
 // A few entities in the source layout: a contest-only part of an entity, an entity reached
-// only through exact calls, a W/VE entity to rename, zone variants of a prefix.
+// only through exact calls, a W/VE entity to rename, zone variants of a prefix. Canada's VE
+// takes the built-in call areas.
 const char* const kSmallCtyDat =
     "United States of America: 05:  08:  NA:   37.60:    91.87:     5.0:  K:\n"
     "    AA,K,K0(4)[7],W;\n"
@@ -95,12 +98,13 @@ TEST(MakePrefixFile, MergesRenamesKeepsExactOnlyEntitiesAndDropsRepeatedPrefixes
     TempFolder folder;
     folder.write("cty.dat", kSmallCtyDat);
     folder.write("cty.csv", kSmallCtyCsv);
-    const ConverterRun run = convert(folder, folder.file("cty.dat"), folder.file("cty.csv"), folder.file("arrlpre2.txt"));
+    const ConverterRun run =
+        convert(folder, folder.file("cty.dat"), folder.file("cty.csv"), folder.file("arrlpre2.txt"));
     ASSERT_EQ(run.exitCode, 0) << run.errors;
     EXPECT_EQ(folder.read("arrlpre2.txt"),
               "\"4U\",\"Italy\",\"EU\",-12.58,42.82,15,28,-1\r\n"
-              "\"4U1UN\",\"United Nations HQ\",\"NA\",73.97,40.75,5,8,5\r\n"
-              "\"4U70UN\",\"United Nations HQ\",\"NA\",73.97,40.75,5,8,5\r\n"
+              "\"4U1UN\",\"United Nations HQ\",\"NA\",73.97,40.75,\"=5\",8,5\r\n"
+              "\"4U70UN\",\"United Nations HQ\",\"NA\",73.97,40.75,\"=5\",8,5\r\n"
               "\"AA\",\"USA\",\"NA\",91.87,37.6,5,8,5\r\n"
               "\"I\",\"Italy\",\"EU\",-12.58,42.82,15,28,-1\r\n"
               "\"IT9\",\"Italy\",\"EU\",-14,37.5,15,28,-1\r\n"
@@ -112,7 +116,17 @@ TEST(MakePrefixFile, MergesRenamesKeepsExactOnlyEntitiesAndDropsRepeatedPrefixes
               "\"NP2\",\"Virgin Is.\",\"NA\",64.8,17.73,8,11,4\r\n"
               "\"TA\",\"Turkey\",\"AS\",-35.65,39.18,20,39,-2\r\n"
               "\"VE\",\"Canada\",\"NA\",78.75,44.35,5,9,5\r\n"
-              "\"W\",\"USA\",\"NA\",91.87,37.6,5,8,5\r\n");
+              "\"VE1\",\"Canada\",\"NA\",63.57,44.65,5,9,5\r\n"
+              "\"VE2\",\"Canada\",\"NA\",71.21,46.81,5,9,5\r\n"
+              "\"VE3\",\"Canada\",\"NA\",79.38,43.65,5,9,5\r\n"
+              "\"VE4\",\"Canada\",\"NA\",97.14,49.9,5,9,5\r\n"
+              "\"VE5\",\"Canada\",\"NA\",104.61,50.45,5,9,5\r\n"
+              "\"VE6\",\"Canada\",\"NA\",113.49,53.55,5,9,5\r\n"
+              "\"VE7\",\"Canada\",\"NA\",123.37,48.43,5,9,5\r\n"
+              "\"VE8\",\"Canada\",\"NA\",114.37,62.45,5,9,5\r\n"
+              "\"VE9\",\"Canada\",\"NA\",66.64,45.96,5,9,5\r\n"
+              "\"W\",\"USA\",\"NA\",91.87,37.6,5,8,5\r\n"
+              "\"W1AW/4U1U\",\"United Nations HQ\",\"NA\",73.97,40.75,\"=5\",8,5\r\n");
 }
 
 struct BrokenSource {
@@ -133,7 +147,8 @@ TEST_P(MakePrefixFileRefuses, NamingTheFault) {
     TempFolder folder;
     folder.write("cty.dat", c.ctyDat);
     folder.write("cty.csv", c.ctyCsv);
-    const ConverterRun run = convert(folder, folder.file("cty.dat"), folder.file("cty.csv"), folder.file("arrlpre2.txt"));
+    const ConverterRun run =
+        convert(folder, folder.file("cty.dat"), folder.file("cty.csv"), folder.file("arrlpre2.txt"));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_NE(run.errors.find(c.message), std::string::npos) << run.errors;
     EXPECT_FALSE(folder.exists("arrlpre2.txt"));
@@ -142,16 +157,22 @@ TEST_P(MakePrefixFileRefuses, NamingTheFault) {
 INSTANTIATE_TEST_SUITE_P(
     Sources, MakePrefixFileRefuses,
     ::testing::Values(
-        BrokenSource{"HeaderWithoutPosition", std::string("Monaco: 14: 27: EU: north: -7.40: -1.0: 3A:\n    3A;\n") + kSmallCtyDat,
-                     kSmallCtyCsv, "cty.dat line 1: a zone, position or offset is not a number"},
-        BrokenSource{"UnclosedEntity", std::string(kSmallCtyDat) + "Monaco: 14: 27: EU: 43.73: -7.40: -1.0: 3A:\n    3A,\n",
-                     kSmallCtyCsv, "has no closing"},
-        BrokenSource{"PrefixUnderTwoEntities", std::string(kSmallCtyDat) + "Monaco: 14: 27: EU: 43.73: -7.40: -1.0: 3A:\n    3A,KP4;\n",
-                     std::string(kSmallCtyCsv) + "3A,Monaco,260,EU,14,27,43.73,-7.40,-1.0,3A;\n", "\"KP4\" is listed under"},
-        BrokenSource{"EntityWithoutNumber", std::string(kSmallCtyDat) + "Monaco: 14: 27: EU: 43.73: -7.40: -1.0: 3A:\n    3A;\n",
-                     kSmallCtyCsv, "cty.csv has no entity \"3A\""},
-        BrokenSource{"WVeEntityMissing", std::string(kSmallCtyDat).substr(0, std::string(kSmallCtyDat).find("Puerto Rico:")),
-                     kSmallCtyCsv, "no entity has the primary prefix \"KP4\""}),
+        BrokenSource{"HeaderWithoutPosition",
+                     std::string("Monaco: 14: 27: EU: north: -7.40: -1.0: 3A:\n    3A;\n") + kSmallCtyDat, kSmallCtyCsv,
+                     "cty.dat line 1: a zone, position or offset is not a number"},
+        BrokenSource{"UnclosedEntity",
+                     std::string(kSmallCtyDat) + "Monaco: 14: 27: EU: 43.73: -7.40: -1.0: 3A:\n    3A,\n", kSmallCtyCsv,
+                     "has no closing"},
+        BrokenSource{"PrefixUnderTwoEntities",
+                     std::string(kSmallCtyDat) + "Monaco: 14: 27: EU: 43.73: -7.40: -1.0: 3A:\n    3A,KP4;\n",
+                     std::string(kSmallCtyCsv) + "3A,Monaco,260,EU,14,27,43.73,-7.40,-1.0,3A;\n",
+                     "\"KP4\" is listed under"},
+        BrokenSource{"EntityWithoutNumber",
+                     std::string(kSmallCtyDat) + "Monaco: 14: 27: EU: 43.73: -7.40: -1.0: 3A:\n    3A;\n", kSmallCtyCsv,
+                     "cty.csv has no entity \"3A\""},
+        BrokenSource{"WVeEntityMissing",
+                     std::string(kSmallCtyDat).substr(0, std::string(kSmallCtyDat).find("Puerto Rico:")), kSmallCtyCsv,
+                     "no entity has the primary prefix \"KP4\""}),
     [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
