@@ -125,7 +125,8 @@ std::optional<CountryCompletion> completeCountry(const PrefixTable& table, std::
     if (typed.empty()) return std::nullopt;
     for (int rowNumber = table.PrefixCount(); rowNumber >= 1; --rowNumber) {
         const PrefixRow& row = table.row(rowNumber);
-        if (startsWithIgnoringCase(row.country, typed)) return CountryCompletion{row.country, typed.size(), &row};
+        if (startsWithIgnoringCase(row.country, typed))
+            return CountryCompletion{row.country, typed.size(), countryRow(table, row.country)};
     }
     return std::nullopt;
 }

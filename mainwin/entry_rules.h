@@ -100,7 +100,7 @@ std::optional<MissingField> missingEntryField(const EntryFields& fields);
 struct CountryCompletion {
     std::string text;           // the country as the table spells it
     std::size_t typedLength;    // the part typed; the rest is offered selected
-    const PrefixRow* row;       // the row that completed it: continent and position
+    const PrefixRow* row;       // the country's own row (not a call area's): continent and position
 };
 // Completes `typed` (the text before the insertion point plus the key) with the last row whose
 // country begins with it, without regard to letter case. Nothing when no country does.

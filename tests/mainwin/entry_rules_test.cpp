@@ -168,6 +168,7 @@ protected:
             {"K", "USA", "NA", 97, 38},
             {"K", "United States", "NA", 95.5F, 37},
             {"VE", "Canada", "NA", 80, 45},
+            {"VE7", "Canada", "NA", 123.37F, 48.43F},  // a call area with its own position
         });
     }
     PrefixTable table;
@@ -204,6 +205,13 @@ TEST_F(CountryCompletionTest, CompletesFromTheLastMatchingRowWithoutRegardToCase
         EXPECT_EQ(completion->typedLength, std::string_view(c.typed).size()) << c.typed;
         EXPECT_EQ(completion->row->continent, c.continent) << c.typed;
     }
+}
+
+TEST_F(CountryCompletionTest, ACountryTypedByNameTakesTheWholeCountrysPosition) {
+    const auto completion = completeCountry(table, "can");
+    ASSERT_TRUE(completion.has_value());
+    EXPECT_EQ(completion->row->prefix, "VE") << "not the call area VE7, the last Canada row";
+    EXPECT_EQ(completion->row->longitude, 80);
 }
 
 TEST_F(CountryCompletionTest, ANameStartsAfreshOnlyAtTheStartOfTheField) {
