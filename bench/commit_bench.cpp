@@ -46,18 +46,23 @@ void BM_CommitOnFullLog(benchmark::State& state) {
         const LiveStamp stamp = liveStamp(local, 5, utc);
         contact.date = stamp.date;
         contact.time = stamp.time;
-        if (storeContact(app, folders, files, contact).outcome != StoreOutcome::Stored) state.SkipWithError("not stored");
+        if (storeContact(app, folders, files, contact).outcome != StoreOutcome::Stored)
+            state.SkipWithError("not stored");
         for (int record : shownRecordNumbers(app.log.ContactCount(), false))
             benchmark::DoNotOptimize(listColumns(record, app.log.record(record)));
-        benchmark::DoNotOptimize(scoreTotals({app.log.ContactCount(), app.tallies.DXContactCount,
-                                              app.sections.SectionsWorked(),
-                                              app.workedCountries.WorkedCountryCount()}));
+        benchmark::DoNotOptimize(
+            scoreTotals({app.log.ContactCount(), app.tallies.DXContactCount, app.sections.SectionsWorked(),
+                         app.workedCountries.WorkedCountryCount()}));
         benchmark::DoNotOptimize(contactRates(app.log, local, 5));
     }
 }
 
 // Resetting the log between commits takes longer than a commit, so the count is fixed.
-BENCHMARK(BM_CommitOnFullLog)->Iterations(50)->Repetitions(10)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CommitOnFullLog)
+    ->Iterations(50)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace topband

@@ -30,7 +30,8 @@ void BM_EditOneRecord(benchmark::State& state) {
     app.log.replaceAll(generatedLog(app.sections, MaxContacts));
     app.logLoadedThisRun = true;
     std::string error;
-    if (!rewriteLogFromMemory(app, folders, files) || !loadLogFile(app, folders, files, error)) state.SkipWithError("no log");
+    if (!rewriteLogFromMemory(app, folders, files) || !loadLogFile(app, folders, files, error))
+        state.SkipWithError("no log");
     constexpr int kEdited = MaxContacts / 2;
     int flip = 0;
     for (auto _ : state) {
@@ -38,7 +39,8 @@ void BM_EditOneRecord(benchmark::State& state) {
         edited.section = app.sections.SectionAbbr(1 + (flip++ % 2));
         benchmark::DoNotOptimize(otherRecordsWithCall(app.log, kEdited, edited.call));
         app.log.replaceAll(withRecordReplaced(app.log, kEdited, std::move(edited)));
-        if (!rewriteLogFromMemory(app, folders, files) || !loadLogFile(app, folders, files, error)) state.SkipWithError("failed");
+        if (!rewriteLogFromMemory(app, folders, files) || !loadLogFile(app, folders, files, error))
+            state.SkipWithError("failed");
     }
 }
 

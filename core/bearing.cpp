@@ -42,7 +42,8 @@ std::string formatWholeNumber(double value, bool groupThousands) {
     if (whole == 0) return {};
     std::string digits = std::to_string(whole < 0 ? -whole : whole);
     if (groupThousands)
-        for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<std::size_t>(at), 1, ',');
+        for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3)
+            digits.insert(static_cast<std::size_t>(at), 1, ',');
     return whole < 0 ? "-" + digits : digits;
 }
 

@@ -89,7 +89,8 @@ int ContactLog::firstRecordWithCall(std::string_view call) const {
 int ContactLog::nextRecordStartingWith(std::string_view start, int afterRecord) const {
     const std::string upper = upperCased(start);
     const std::size_t headLength = std::min(upper.size(), kHeadLength);
-    const std::uint32_t mask = headLength == kHeadLength ? ~std::uint32_t{0} : (std::uint32_t{1} << (8 * headLength)) - 1;
+    const std::uint32_t mask = headLength == kHeadLength ? ~std::uint32_t{0}
+                                                         : (std::uint32_t{1} << (8 * headLength)) - 1;
     const std::uint32_t head = packHead(upper);
     const std::size_t count = callHeads_.size();
     for (auto block = static_cast<std::size_t>(std::max(afterRecord, 0)); block < count; block += kBlock) {

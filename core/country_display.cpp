@@ -16,14 +16,10 @@ CountryFields countryFieldsFor(const PrefixTable& table, const Preferences& own,
                                const CountryFields& shown) {
     const CountryLookup found = lookupCountry(table, call);
     switch (found.outcome) {
-    case LookupOutcome::Unchanged:
-        return shown;
-    case LookupOutcome::NotFound:
-        return {kNotFound, {}, {}, {}};
-    case LookupOutcome::NoCountry:
-        return {};
-    case LookupOutcome::Found:
-        break;
+        case LookupOutcome::Unchanged: return shown;
+        case LookupOutcome::NotFound: return {kNotFound, {}, {}, {}};
+        case LookupOutcome::NoCountry: return {};
+        case LookupOutcome::Found: break;
     }
     CountryFields fields = shown;
     fields.country = found.country;

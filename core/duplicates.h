@@ -30,8 +30,7 @@ struct PartialDupeResult {
 // `key` the key's character code after upper-casing (0 when the key was consumed). Only
 // the characters "." to "Z" build a list, and the list stops growing once it is longer
 // than 100 characters.
-PartialDupeResult partialDupeScan(const ContactLog& log, std::string_view fieldBeforeKey, int key,
-                                  bool partialDupesOn);
+PartialDupeResult partialDupeScan(const ContactLog& log, std::string_view fieldBeforeKey, int key, bool partialDupesOn);
 
 // Whether the first key typed after the duplicate found at `dupeTime` may take effect: the
 // local clock, read to the second, must show a time later than three seconds after it.

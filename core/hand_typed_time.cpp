@@ -58,7 +58,9 @@ std::optional<std::string> storedDateFromTyped(std::string_view typed) {
 }
 
 std::optional<std::string> storedTimeFromTyped(std::string_view typed, bool withSeconds) {
-    struct { int hour = 0, minute = 0, second = 0; } t;
+    struct {
+        int hour = 0, minute = 0, second = 0;
+    } t;
     if (typed.find(':') == std::string_view::npos) {
         const auto number = digits(typed, 3, 4);
         if (!number) return std::nullopt;
@@ -68,8 +70,10 @@ std::optional<std::string> storedTimeFromTyped(std::string_view typed, bool with
         const std::size_t first = typed.find(':');
         const std::size_t second = typed.find(':', first + 1);
         const auto hour = digits(typed.substr(0, first), 1, 2);
-        const auto minute = digits(typed.substr(first + 1, second == std::string_view::npos ? second : second - first - 1), 2, 2);
-        const auto seconds = second == std::string_view::npos ? std::optional<int>(0) : digits(typed.substr(second + 1), 2, 2);
+        const auto minute =
+            digits(typed.substr(first + 1, second == std::string_view::npos ? second : second - first - 1), 2, 2);
+        const auto seconds = second == std::string_view::npos ? std::optional<int>(0)
+                                                              : digits(typed.substr(second + 1), 2, 2);
         if (!hour || !minute || !seconds) return std::nullopt;
         t = {*hour, *minute, *seconds};
     }

@@ -43,7 +43,8 @@ std::optional<double> parseNumber(std::string_view text) {
     if (text.empty()) return std::nullopt;
     double value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
     return value;
 }
 

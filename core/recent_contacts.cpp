@@ -18,14 +18,10 @@ std::vector<int> shownRecordNumbers(int contactCount, bool listAll) {
 std::array<std::string, 8> listColumns(int recordNumber, const Contact& contact) {
     const auto date = storedDateFromTyped(contact.date);
     const auto time = storedTimeFromTyped(contact.time, false);
-    return {std::to_string(recordNumber),
-            contact.call,
-            contact.reportReceived,
-            contact.section,
-            contact.reportSent,
-            date ? date->substr(5) : contact.date,
-            time ? *time : contact.time,
-            contact.country};
+    return {std::to_string(recordNumber), contact.call,
+            contact.reportReceived,       contact.section,
+            contact.reportSent,           date ? date->substr(5) : contact.date,
+            time ? *time : contact.time,  contact.country};
 }
 
 int otherRecordsWithCall(const ContactLog& log, int recordNumber, std::string_view call) {

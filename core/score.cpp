@@ -35,7 +35,8 @@ int daysInMonth(int year, int month) {
 // Offsets beyond any time zone only need to stay clear of overflow.
 std::int64_t offsetSeconds(float utcOffset) {
     constexpr double kLimitHours = 1e6;
-    const double hours = std::isfinite(utcOffset) ? std::clamp(static_cast<double>(utcOffset), -kLimitHours, kLimitHours) : 0;
+    const double hours =
+        std::isfinite(utcOffset) ? std::clamp(static_cast<double>(utcOffset), -kLimitHours, kLimitHours) : 0;
     return std::llround(hours * 60.0) * 60;
 }
 

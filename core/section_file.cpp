@@ -46,7 +46,9 @@ std::string takeRecord(std::vector<std::string>& values, std::vector<Section>& s
     return {};
 }
 
-SectionFileRecords damaged(int line, const std::string& why) { return {{}, "line " + std::to_string(line) + ": " + why}; }
+SectionFileRecords damaged(int line, const std::string& why) {
+    return {{}, "line " + std::to_string(line) + ": " + why};
+}
 
 }  // namespace
 

@@ -10,7 +10,8 @@ namespace topband {
 namespace {
 
 bool isAnyOf(std::string_view text, std::initializer_list<std::string_view> names) {
-    return std::any_of(names.begin(), names.end(), [&](std::string_view name) { return equalsIgnoringCase(text, name); });
+    return std::any_of(names.begin(), names.end(),
+                       [&](std::string_view name) { return equalsIgnoringCase(text, name); });
 }
 
 // Logged contacts that count as a DX country. Unlike the "New" label, the load excludes only
@@ -27,7 +28,8 @@ bool isWVeCountry(std::string_view country) {
 }
 
 bool WorkedCountries::contains(std::string_view country) const {
-    return std::any_of(entries_.begin(), entries_.end(), [&](const std::string& e) { return equalsIgnoringCase(e, country); });
+    return std::any_of(entries_.begin(), entries_.end(),
+                       [&](const std::string& e) { return equalsIgnoringCase(e, country); });
 }
 
 bool WorkedCountries::isNew(std::string_view countryField, std::string_view sectionField) const {

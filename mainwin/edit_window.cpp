@@ -9,8 +9,8 @@
 #include "window/qt_text.h"
 
 namespace topband {
-frmEditCon::frmEditCon(const AppState& state, Services& services, int recordNumber,
-                       std::function<void()> deleteContact, QWidget* parent)
+frmEditCon::frmEditCon(const AppState& state, Services& services, int recordNumber, std::function<void()> deleteContact,
+                       QWidget* parent)
     : QDialog(parent),
       state_(state),
       services_(services),
@@ -76,9 +76,12 @@ void frmEditCon::attachKeys() {
     // The fields follow the entry fields' rules, so an edit cannot store what the entry refuses
     // (the log file has no escape for a double quote or a line end, however the text arrives).
     const std::pair<QLineEdit*, EntryField> fields[] = {
-        {&txtEditCall, EntryField::Call},    {&txtEditNum, EntryField::ReportSent},
-        {&txtEditCk, EntryField::ReportReceived}, {&txtEditSec, EntryField::Section},
-        {&txtEditPre, EntryField::Country},  {&txtEditDate, EntryField::PostContestDate},
+        {&txtEditCall, EntryField::Call},
+        {&txtEditNum, EntryField::ReportSent},
+        {&txtEditCk, EntryField::ReportReceived},
+        {&txtEditSec, EntryField::Section},
+        {&txtEditPre, EntryField::Country},
+        {&txtEditDate, EntryField::PostContestDate},
         {&txtEditTime, EntryField::PostContestTime},
     };
     for (const auto& [field, rule] : fields) {
@@ -132,7 +135,7 @@ void frmEditCon::cmdDone_Click() {
     if (sectionInvalid) services_.ui.beep();
     if (duplicates > 0 || sectionInvalid) return;
     edited_ = Contact{textOf(txtEditCall), textOf(txtEditCk), textOf(txtEditSec), textOf(txtEditNum),
-                      textOf(txtEditPre),  *storedDate(),   *storedTime()};
+                      textOf(txtEditPre),  *storedDate(),     *storedTime()};
     accept();
 }
 

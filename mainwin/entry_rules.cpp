@@ -31,18 +31,14 @@ char16_t fieldCharacter(EntryField field, char16_t c) {
             return isCapital(upper) || isDigit(upper) || upper == u'/' ? upper : 0;
         }
         case EntryField::ReportReceived:
-        case EntryField::ReportSent:
-            return isDigit(c) ? c : 0;
+        case EntryField::ReportSent: return isDigit(c) ? c : 0;
         case EntryField::Section: {
             const char16_t upper = capital(c);
             return isCapital(upper) || isDigit(upper) ? upper : 0;
         }
-        case EntryField::Country:
-            return isPrintableAscii(c) ? c : 0;
-        case EntryField::PostContestTime:
-            return isDigit(c) || c == u':' ? c : 0;
-        case EntryField::PostContestDate:
-            return isDigit(c) || c == u'/' ? c : 0;
+        case EntryField::Country: return isPrintableAscii(c) ? c : 0;
+        case EntryField::PostContestTime: return isDigit(c) || c == u':' ? c : 0;
+        case EntryField::PostContestDate: return isDigit(c) || c == u'/' ? c : 0;
     }
     return 0;
 }
@@ -87,8 +83,7 @@ KeyDecision entryKeyDecision(EntryField field, int keyAscii, const FieldView& vi
             if (keyAscii == kBlank && view.cursor != 0) return type(keyAscii);
             break;
         case EntryField::PostContestTime:
-        case EntryField::PostContestDate:
-            break;
+        case EntryField::PostContestDate: break;
     }
     if (keyAscii == kBlank) return action(KeyAction::MoveOn);
     return type(fieldKey(field, keyAscii));

@@ -61,7 +61,7 @@ struct KeyDecision {
 // The text of the field the key was typed into, and where the key lands.
 struct FieldView {
     std::string text;
-    int cursor = 0;            // the insertion point
+    int cursor = 0;  // the insertion point
     bool hasSelection = false;
 };
 
@@ -98,9 +98,9 @@ std::optional<MissingField> missingEntryField(const EntryFields& fields);
 
 // A country name completed from the prefix table as it is typed.
 struct CountryCompletion {
-    std::string text;           // the country as the table spells it
-    std::size_t typedLength;    // the part typed; the rest is offered selected
-    const PrefixRow* row;       // the country's own row (not a call area's): continent and position
+    std::string text;         // the country as the table spells it
+    std::size_t typedLength;  // the part typed; the rest is offered selected
+    const PrefixRow* row;     // the country's own row (not a call area's): continent and position
 };
 // Completes `typed` (the text before the insertion point plus the key) with the last row whose
 // country begins with it, without regard to letter case. Nothing when no country does.

@@ -27,7 +27,6 @@ constexpr const char* kFileErrorText =
     "log.txt in the program's working directory with a text editor such as notepad.  Inspect the data and fix any "
     "errors you see (remove any extra quotes and make sure your date and time entries are valid).";
 
-
 }  // namespace
 
 std::string programTitle() { return std::string("Topband ") + TOPBAND_VERSION + "        KELVO Software"; }
@@ -136,9 +135,8 @@ void Form1::readPreferences() {
 
 void Form1::savepref() {
     if (auto written = writePreferences(services_.files, workingFile(kPreferencesFileName), state_.prefs); !written)
-        services_.ui.messageBox("Error Saving Preferences",
-                                written.error + "  " + workingFile(kPreferencesFileName), MessageButtons::Ok,
-                                MessageIcon::Warning);
+        services_.ui.messageBox("Error Saving Preferences", written.error + "  " + workingFile(kPreferencesFileName),
+                                MessageButtons::Ok, MessageIcon::Warning);
 }
 
 void Form1::CheckUtcOffset() {
@@ -146,9 +144,8 @@ void Form1::CheckUtcOffset() {
     const CivilTime local = services_.clock.localNow();
     const float recommended = recommendedUtcOffset(utc, local);
     if (state_.prefs.UtcOffset == recommended) return;
-    const auto answer = services_.ui.inputBox(kUtcOffsetTitle,
-                                              utcOffsetPrompt(utc, local, recommended, state_.prefs.UtcOffset),
-                                              formatNumber(recommended));
+    const auto answer = services_.ui.inputBox(
+        kUtcOffsetTitle, utcOffsetPrompt(utc, local, recommended, state_.prefs.UtcOffset), formatNumber(recommended));
     if (!answer) return;
     const auto offset = parseNumber(*answer);
     if (!offset) return;
@@ -261,19 +258,20 @@ void Form1::TimeStats() {
 }
 
 void Form1::Labeldisplay() {
-    const ScoreTotals totals = scoreTotals({state_.logbook.log.ContactCount(), state_.logbook.tallies.DXContactCount,
-                                            state_.logbook.sections.SectionsWorked(),
-                                            state_.logbook.workedCountries.WorkedCountryCount()});
-    const std::pair<QLabel*, std::optional<std::int32_t>> values[] = {
-        {lblTotCon, totals.wVeContacts}, {lblsectogo, totals.multipliers},
-        {lblTotSec, totals.dxContacts}, {lblTotScore, totals.score}};
+    const ScoreTotals totals =
+        scoreTotals({state_.logbook.log.ContactCount(), state_.logbook.tallies.DXContactCount,
+                     state_.logbook.sections.SectionsWorked(), state_.logbook.workedCountries.WorkedCountryCount()});
+    const std::pair<QLabel*, std::optional<std::int32_t>> values[] = {{lblTotCon, totals.wVeContacts},
+                                                                      {lblsectogo, totals.multipliers},
+                                                                      {lblTotSec, totals.dxContacts},
+                                                                      {lblTotScore, totals.score}};
     for (const auto& [label, value] : values) {
         if (!value) return;  // an overflow stops the panel there
         label->setText(QString::number(*value));
     }
     Label15->setText(qtText(sectionsWorkedText(state_.logbook.sections.SectionsWorked())));
-    lblSectionsToGo->setText(
-        qtText("Sections to go: " + formatInteger(state_.logbook.sections.SectionCount() - state_.logbook.sections.SectionsWorked())));
+    lblSectionsToGo->setText(qtText("Sections to go: " + formatInteger(state_.logbook.sections.SectionCount() -
+                                                                       state_.logbook.sections.SectionsWorked())));
 }
 
 void Form1::Timer2_Timer() {

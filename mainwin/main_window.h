@@ -141,8 +141,6 @@ private:
     void storeLog(std::vector<Contact> records);
 
 public:
-
-
     // Controls, by the names the entry code and its tests use.
     QLineEdit* txtCall = nullptr;
     QLineEdit* txtRSTR = nullptr;

@@ -76,11 +76,14 @@ void Form1::createControls() {
     txtSec = field(panel, 6);
     txtRSTS = field(panel, 3);
     txtCntry = field(panel, 30);
-    struct Column { QLabel* heading; QLineEdit* entry; double left, width; };
+    struct Column {
+        QLabel* heading;
+        QLineEdit* entry;
+        double left, width;
+    };
     const Column entryRow[] = {
-        {lblStation[2], txtCall, 120, 1900},  {lblStation[3], txtRSTR, 2100, 700},
-        {lblStation[4], txtSec, 2880, 800},   {lblStation[0], txtRSTS, 3760, 700},
-        {lblStation[1], txtCntry, 4540, 2300},
+        {lblStation[2], txtCall, 120, 1900}, {lblStation[3], txtRSTR, 2100, 700},   {lblStation[4], txtSec, 2880, 800},
+        {lblStation[0], txtRSTS, 3760, 700}, {lblStation[1], txtCntry, 4540, 2300},
     };
     for (const Column& c : entryRow) {
         d.place(*c.heading, c.left, 520, c.width, 260, kTextFont);
@@ -166,11 +169,15 @@ void Form1::createControls() {
     lblScorStats->setAlignment(Qt::AlignCenter);
     lblScorStats->setStyleSheet(QStringLiteral("color: white; background-color: #000080; font-weight: bold;"));
     d.place(*lblScorStats, 6600, 4600, 2880, 300, kHeadingFont);
-    struct ScoreRow { QLabel*& caption; const char* text; QLabel*& value; };
+    struct ScoreRow {
+        QLabel*& caption;
+        const char* text;
+        QLabel*& value;
+    };
     const ScoreRow scoreRows[] = {
-        {Label5, "ARRL / RAC Contacts ..", lblTotCon},      {Label13, "DX Contacts .................", lblTotSec},
+        {Label5, "ARRL / RAC Contacts ..", lblTotCon},          {Label13, "DX Contacts .................", lblTotSec},
         {Label6, "Total Multipliers ............", lblsectogo}, {Label7, "Total Score...................", lblTotScore},
-        {Label8, "QSOs / Hr (last 20 min)", lblAQSO20},     {Label9, "QSOs / Hr (last 60 min)", lblAQSO60},
+        {Label8, "QSOs / Hr (last 20 min)", lblAQSO20},         {Label9, "QSOs / Hr (last 60 min)", lblAQSO60},
     };
     double rowTop = 4940;
     for (const ScoreRow& row : scoreRows) {

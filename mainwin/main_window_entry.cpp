@@ -235,8 +235,8 @@ void Form1::mnuPostContest_Click() {
 bool Form1::postContestMode() const { return !txtPostConTime->isHidden(); }
 
 void Form1::frmcmp() {
-    const auto missing = missingEntryField(
-        {textOf(*txtCall), textOf(*txtRSTR), textOf(*txtSec), textOf(*txtRSTS), textOf(*txtCntry)});
+    const auto missing =
+        missingEntryField({textOf(*txtCall), textOf(*txtRSTR), textOf(*txtSec), textOf(*txtRSTS), textOf(*txtCntry)});
     state_.entry.MissingFieldFlag = missing.has_value();
     if (!missing) return;
     showMessage(QString::fromLatin1(missing->message));
@@ -279,8 +279,8 @@ void Form1::Mains() {
 
 bool Form1::storeEntry() {
     const std::string call = textOf(*txtCall);
-    Contact contact{call, textOf(*txtRSTR), textOf(*txtSec), textOf(*txtRSTS), storedCountry(call, textOf(*txtCntry)),
-                    {}, {}};
+    Contact contact{
+        call, textOf(*txtRSTR), textOf(*txtSec), textOf(*txtRSTS), storedCountry(call, textOf(*txtCntry)), {}, {}};
     const LiveStamp stamp = liveStamp(services_.clock.localNow(), state_.prefs.UtcOffset, services_.clock.utcNow());
     const bool typedTime = postContestMode();
     contact.date = typedTime ? textOf(*txtPostConDate) : stamp.date;

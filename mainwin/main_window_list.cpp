@@ -12,17 +12,15 @@
 #include "window/qt_text.h"
 
 namespace topband {
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 void Form1::connectList() {
     connect(cmdList, &QPushButton::clicked, this, [this] { cmdList_Click(); });
     connect(cmdEdit, &QPushButton::clicked, this, [this] { cmdEdit_Click(); });
     connect(cmdDelete, &QPushButton::clicked, this, [this] { cmdDelete_Click(); });
     connect(ListView1, &QTreeWidget::itemClicked, this, [this] { ListView1_ItemClick(); });
-    connect(ListView1->header(), &QHeaderView::sectionClicked, this, [this](int column) { ListView1_ColumnClick(column); });
+    connect(ListView1->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { ListView1_ColumnClick(column); });
     ListView1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->header()->setSectionsClickable(true);
@@ -92,14 +90,16 @@ void Form1::cmdEdit_Click() {
     if (!number) return;
     std::optional<Contact> edited;
     {
-        frmEditCon window(state_, services_, *number, [this, n = *number] { deleteRecord(n); }, this);
+        frmEditCon window(
+            state_, services_, *number, [this, n = *number] { deleteRecord(n); }, this);
         window.exec();
         edited = window.editedContact();
     }
     Listdisplay();
     showListButtons(false);
     // Written and reloaded even when nothing changed, so the window always shows the file.
-    storeLog(edited ? withRecordReplaced(state_.logbook.log, *number, std::move(*edited)) : state_.logbook.log.records());
+    storeLog(edited ? withRecordReplaced(state_.logbook.log, *number, std::move(*edited))
+                    : state_.logbook.log.records());
     // The next exchange is typed at once: the focus must not stay on a button just hidden.
     txtCall->setFocus();
 }
@@ -126,8 +126,7 @@ void Form1::storeLog(std::vector<Contact> records) {
     state_.logbook.log.replaceAll(std::move(records));
     if (auto written = rewriteLogFromMemory(state_.logbook, state_.folders, services_.files); !written) {
         state_.logbook.log.replaceAll(std::move(before));
-        services_.ui.messageBox("Error Saving Log",
-                                written.error + "  The log file and the contacts are unchanged.",
+        services_.ui.messageBox("Error Saving Log", written.error + "  The log file and the contacts are unchanged.",
                                 MessageButtons::Ok, MessageIcon::Critical);
         Listdisplay();
         return;

@@ -43,7 +43,8 @@ void Form1::fillSectionTable() {
 
 void Form1::createSectionLabels() {
     if (sectionLabelHook_ == nullptr)
-        sectionLabelHook_ = &addHook([this](QObject* watched, QEvent* event) { return sectionLabelEvent(watched, *event); });
+        sectionLabelHook_ =
+            &addHook([this](QObject* watched, QEvent* event) { return sectionLabelEvent(watched, *event); });
     for (QLabel* old : Label10) delete old;
     for (QLabel* old : sectionHeadings) delete old;
     Label10.assign(static_cast<std::size_t>(state_.logbook.sections.SectionCount()) + 1, nullptr);
@@ -82,9 +83,10 @@ void Form1::paintSections() {
     for (int i = 1; i < static_cast<int>(Label10.size()); ++i) {
         // Worked sections must stand out from a metre away: their colour, and bold.
         const bool isWorked = state_.logbook.sections.isWorked(i);
-        Label10.at(static_cast<std::size_t>(i))->setStyleSheet(
-            QStringLiteral("background-color: %1; color: %2; font-weight: %3;")
-                .arg(cssColour(kSectionCell), isWorked ? worked : unworked, isWorked ? QStringLiteral("bold") : QStringLiteral("normal")));
+        Label10.at(static_cast<std::size_t>(i))
+            ->setStyleSheet(QStringLiteral("background-color: %1; color: %2; font-weight: %3;")
+                                .arg(cssColour(kSectionCell), isWorked ? worked : unworked,
+                                     isWorked ? QStringLiteral("bold") : QStringLiteral("normal")));
     }
 }
 

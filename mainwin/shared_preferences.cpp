@@ -11,8 +11,10 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 // The file's last line end is not part of the text held in memory.
 std::string withoutFinalLineEnd(std::string content) {
-    if (content.ends_with(kLineEnd)) content.resize(content.size() - kLineEnd.size());
-    else if (content.ends_with('\n')) content.pop_back();
+    if (content.ends_with(kLineEnd))
+        content.resize(content.size() - kLineEnd.size());
+    else if (content.ends_with('\n'))
+        content.pop_back();
     return content;
 }
 

@@ -43,8 +43,12 @@ CivilTime civilFromSeconds(std::int64_t seconds) {
     const unsigned day = dayOfYear - (153 * mp + 2) / 5 + 1;
     const unsigned month = mp < 10 ? mp + 3 : mp - 9;
     const auto year = static_cast<int>(static_cast<std::int64_t>(yearOfEra) + era * 400 + (month <= 2));
-    return {year, static_cast<int>(month), static_cast<int>(day), static_cast<int>(rest / 3600),
-            static_cast<int>(rest % 3600 / 60), static_cast<int>(rest % 60)};
+    return {year,
+            static_cast<int>(month),
+            static_cast<int>(day),
+            static_cast<int>(rest / 3600),
+            static_cast<int>(rest % 3600 / 60),
+            static_cast<int>(rest % 60)};
 }
 
 CivilTime RealClock::utcNow() const {

@@ -17,11 +17,11 @@ QWidget* owner() { return QApplication::activeWindow(); }
 
 QMessageBox::Icon iconOf(MessageIcon icon) {
     switch (icon) {
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Warning: return QMessageBox::Warning;
-    case MessageIcon::Critical: return QMessageBox::Critical;
-    case MessageIcon::Question: return QMessageBox::Question;
-    case MessageIcon::None: break;
+        case MessageIcon::Information: return QMessageBox::Information;
+        case MessageIcon::Warning: return QMessageBox::Warning;
+        case MessageIcon::Critical: return QMessageBox::Critical;
+        case MessageIcon::Question: return QMessageBox::Question;
+        case MessageIcon::None: break;
     }
     return QMessageBox::NoIcon;
 }
@@ -40,7 +40,8 @@ MessageAnswer QtUi::messageBox(const std::string& title, const std::string& text
 std::optional<std::string> QtUi::inputBox(const std::string& title, const std::string& prompt,
                                           const std::string& proposal) {
     bool accepted = false;
-    const QString answer = QInputDialog::getText(owner(), q(title), q(prompt), QLineEdit::Normal, q(proposal), &accepted);
+    const QString answer =
+        QInputDialog::getText(owner(), q(title), q(prompt), QLineEdit::Normal, q(proposal), &accepted);
     if (!accepted) return std::nullopt;
     return answer.toStdString();
 }
@@ -61,7 +62,8 @@ std::optional<std::string> QtUi::saveFileDialog(const std::string& title, const 
 
 std::optional<std::int32_t> QtUi::colourDialog(std::int32_t initial) {
     const auto bgr = static_cast<std::uint32_t>(initial);
-    const QColor start(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF), static_cast<int>((bgr >> 16) & 0xFF));
+    const QColor start(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                       static_cast<int>((bgr >> 16) & 0xFF));
     const QColor chosen = QColorDialog::getColor(start, owner());
     if (!chosen.isValid()) return std::nullopt;
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(chosen.red()) |

@@ -16,8 +16,7 @@ void filterFieldText(QLineEdit& field, std::function<char16_t(char16_t)> keep) {
     // the field's length limit is applied to the text as filtered.
     const int limit = field.maxLength();
     field.setMaxLength(kUnlimited);
-    QObject::connect(&field, &QLineEdit::textChanged, &field,
-                     [&field, limit, keep = std::move(keep)](const QString& text) {
+    const auto filter = [&field, limit, keep = std::move(keep)](const QString& text) {
         QString kept;
         kept.reserve(text.size());
         const int typedCursor = field.cursorPosition();
@@ -40,7 +39,8 @@ void filterFieldText(QLineEdit& field, std::function<char16_t(char16_t)> keep) {
         if (kept == text) return;
         field.setText(kept);
         field.setCursorPosition(cursor);
-    });
+    };
+    QObject::connect(&field, &QLineEdit::textChanged, &field, filter);
 }
 
 }  // namespace topband

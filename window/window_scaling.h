@@ -35,10 +35,10 @@ struct Desktop {
 // A window's client rect and the factors applied to its design figures.
 struct Scaling {
     LayoutRect window;
-    double x = 1;           // control left and width, line X, column widths
-    double y = 1;           // control top and height, line Y
-    double font = 1;        // control font sizes
-    double windowFont = 1;  // the window's own font size
+    double x = 1;                       // control left and width, line X, column widths
+    double y = 1;                       // control top and height, line Y
+    double font = 1;                    // control font sizes
+    double windowFont = 1;              // the window's own font size
     bool comboBoxesKeepHeight = false;  // the platform sizes them from their font
 };
 

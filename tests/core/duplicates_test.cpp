@@ -79,34 +79,29 @@ TEST_P(PartialDupeKeys, ListAndMessage) {
     EXPECT_EQ(result.beep, c.beep);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    DupeCheck, PartialDupeKeys,
-    ::testing::Values(
-        // Later matches stand in front; calls keep the case they were logged in.
-        KeyCase{"K1A", 'B', true, "k1abd K1ABC ", "Possible Duplicate!", false},
-        KeyCase{"k1a", 'B', true, "k1abd K1ABC ", "Possible Duplicate!", false},
-        KeyCase{"", 'K', true, "KA9 k1abd KA1XYZ K1ABC ", "", false},
-        // The third character: a digit or "/" in second or third place passes, else a beep.
-        KeyCase{"K1", 'A', true, "k1abd K1ABC ", " ", false},
-        KeyCase{"KA", '1', true, "KA1XYZ ", " ", false},
-        KeyCase{"AB", '/', true, "", " ", false},
-        KeyCase{"KA", 'B', true, "", "The second or third character is not numeric!", true},
-        KeyCase{"KA", 'B', false, "", "The second or third character is not numeric!", true},
-        // A call shorter than the typed text never matches; a portable call lists the plain one
-        // only up to the slash.
-        KeyCase{"W1A", 'W', true, "W1AW/4 W1AW ", "Possible Duplicate!", false},
-        KeyCase{"W1AW", '/', true, "W1AW/4 ", "Possible Duplicate!", false},
-        KeyCase{"W1AW/", 'P', true, "", "", false},
-        KeyCase{"KA9", 'A', true, "", "", false},
-        // Switched off: no list and so no warning.
-        KeyCase{"K1A", 'B', false, "", "", false},
-        // Backspace, a consumed key and keys outside "." to "Z" clear both lines.
-        KeyCase{"K1AB", 8, true, "", "", false},
-        KeyCase{"K1", 0, true, "", "", false},
-        KeyCase{"KA", '-', true, "", "", false},
-        KeyCase{"KA", '[', true, "", "", false},
-        // Two characters before the key are not enough for the warning.
-        KeyCase{"W", '1', true, "W1 W1AW/4 W1AW ", "", false}));
+INSTANTIATE_TEST_SUITE_P(DupeCheck, PartialDupeKeys,
+                         ::testing::Values(
+                             // Later matches stand in front; calls keep the case they were logged in.
+                             KeyCase{"K1A", 'B', true, "k1abd K1ABC ", "Possible Duplicate!", false},
+                             KeyCase{"k1a", 'B', true, "k1abd K1ABC ", "Possible Duplicate!", false},
+                             KeyCase{"", 'K', true, "KA9 k1abd KA1XYZ K1ABC ", "", false},
+                             // The third character: a digit or "/" in second or third place passes, else a beep.
+                             KeyCase{"K1", 'A', true, "k1abd K1ABC ", " ", false},
+                             KeyCase{"KA", '1', true, "KA1XYZ ", " ", false}, KeyCase{"AB", '/', true, "", " ", false},
+                             KeyCase{"KA", 'B', true, "", "The second or third character is not numeric!", true},
+                             KeyCase{"KA", 'B', false, "", "The second or third character is not numeric!", true},
+                             // A call shorter than the typed text never matches; a portable call lists the plain one
+                             // only up to the slash.
+                             KeyCase{"W1A", 'W', true, "W1AW/4 W1AW ", "Possible Duplicate!", false},
+                             KeyCase{"W1AW", '/', true, "W1AW/4 ", "Possible Duplicate!", false},
+                             KeyCase{"W1AW/", 'P', true, "", "", false}, KeyCase{"KA9", 'A', true, "", "", false},
+                             // Switched off: no list and so no warning.
+                             KeyCase{"K1A", 'B', false, "", "", false},
+                             // Backspace, a consumed key and keys outside "." to "Z" clear both lines.
+                             KeyCase{"K1AB", 8, true, "", "", false}, KeyCase{"K1", 0, true, "", "", false},
+                             KeyCase{"KA", '-', true, "", "", false}, KeyCase{"KA", '[', true, "", "", false},
+                             // Two characters before the key are not enough for the warning.
+                             KeyCase{"W", '1', true, "W1 W1AW/4 W1AW ", "", false}));
 
 // The plain scan, record by record from the oldest, as the reference for the indexed one.
 std::string plainPartialList(const ContactLog& log, const std::string& typed) {

@@ -16,7 +16,6 @@ using testing::kLive;
 using testing::kLiveLine;
 using testing::TempFolder;
 
-
 std::string manyRecords(int count) {
     std::string content;
     for (int i = 0; i < count; ++i) content += kLiveLine;

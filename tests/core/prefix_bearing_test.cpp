@@ -28,16 +28,16 @@ TEST_P(BearingLabelTexts, ShowWholeDegreesAndGroupedMiles) {
 // Own station in Connecticut (west positive) unless the case says otherwise.
 INSTANTIATE_TEST_SUITE_P(
     Courses, BearingLabelTexts,
-    ::testing::Values(Course{41.71f, 72.73f, 52.77f, 1.47f, "51 ", "3,283 "},         // England
-                      Course{41.71f, 72.73f, 36.4f, -138.38f, "335 ", "6,688 "},      // Japan, across the pole
-                      Course{41.71f, 72.73f, -23.7f, -132.33f, "303 ", "10,526 "},    // Australia
-                      Course{41.71f, 72.73f, 21.12f, 156.9f, "283 ", "4,965 "},       // Hawaii
-                      Course{0, 0, 0, -90, "90 ", "6,214 "},                          // due east
-                      Course{0, 0, 0, 90, "270 ", "6,214 "},                          // due west
-                      Course{0, 0, 45, 0, "360 ", "3,107 "},                          // due north
-                      Course{0, 0, -45, 0, "180 ", "3,107 "},                         // due south
-                      Course{41.71f, 72.73f, 41.71f, 72.73f, "", ""},                 // the same place
-                      Course{41.71f, 72.73f, -41.71f, -107.27f, "", ""}));            // the far side
+    ::testing::Values(Course{41.71f, 72.73f, 52.77f, 1.47f, "51 ", "3,283 "},       // England
+                      Course{41.71f, 72.73f, 36.4f, -138.38f, "335 ", "6,688 "},    // Japan, across the pole
+                      Course{41.71f, 72.73f, -23.7f, -132.33f, "303 ", "10,526 "},  // Australia
+                      Course{41.71f, 72.73f, 21.12f, 156.9f, "283 ", "4,965 "},     // Hawaii
+                      Course{0, 0, 0, -90, "90 ", "6,214 "},                        // due east
+                      Course{0, 0, 0, 90, "270 ", "6,214 "},                        // due west
+                      Course{0, 0, 45, 0, "360 ", "3,107 "},                        // due north
+                      Course{0, 0, -45, 0, "180 ", "3,107 "},                       // due south
+                      Course{41.71f, 72.73f, 41.71f, 72.73f, "", ""},               // the same place
+                      Course{41.71f, 72.73f, -41.71f, -107.27f, "", ""}));          // the far side
 
 TEST(BearingAndDistance, IsUndefinedWhereverBothPositionsAreTheSame) {
     for (float latitude = -89; latitude <= 89; latitude += 3.7f)
@@ -70,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(Values, WholeNumberFormat,
                          ::testing::Values(WholeNumber{0, false, ""}, WholeNumber{0.49, true, ""},
                                            WholeNumber{0.5, false, "1"}, WholeNumber{359.6, false, "360"},
                                            WholeNumber{1234.4, false, "1234"}, WholeNumber{999.5, true, "1,000"},
-                                           WholeNumber{12345.4, true, "12,345"}, WholeNumber{123456789, true, "123,456,789"},
+                                           WholeNumber{12345.4, true, "12,345"},
+                                           WholeNumber{123456789, true, "123,456,789"},
                                            WholeNumber{-1234.5, true, "-1,235"}, WholeNumber{45, true, "45"}));
 
 TEST(BearingLabelTexts, StayForUsaStationsOnly) {

@@ -38,7 +38,9 @@ TEST(WorkedCountries, RebuildKeepsEachDxCountryOnceInTheOrderFirstLogged) {
 
 TEST(WorkedCountries, RebuildKeepsTheFirstThousandAndSaysSo) {
     std::vector<Contact> log;
-    for (int i = 0; i <= MaxWorkedCountries; ++i) log.push_back(contact(std::string("X").append(std::to_string(i)), "", std::string("Country ").append(std::to_string(i))));
+    for (int i = 0; i <= MaxWorkedCountries; ++i)
+        log.push_back(
+            contact(std::string("X").append(std::to_string(i)), "", std::string("Country ").append(std::to_string(i))));
     WorkedCountries worked;
     EXPECT_FALSE(worked.rebuild(log));
     EXPECT_EQ(worked.WorkedCountryCount(), MaxWorkedCountries);
@@ -74,12 +76,12 @@ TEST_P(NewLabel, ShowsForADxCountryNotYetWorked) {
     EXPECT_EQ(worked.isNew(c.country, c.section), c.shown) << c.country << " / " << c.section;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, NewLabel,
-    ::testing::Values(NewCase{"Japan", "", true}, NewCase{"england", "", false}, NewCase{"", "", false},
-                      NewCase{"not found", "", false}, NewCase{"USA", "", false}, NewCase{"Virgin Is.", "", false},
-                      NewCase{"PUERTO RICO", "", false}, NewCase{"Japan", "R1", false}, NewCase{"Japan", "r", false},
-                      NewCase{"Japan", "EMA", true}));
+INSTANTIATE_TEST_SUITE_P(Fields, NewLabel,
+                         ::testing::Values(NewCase{"Japan", "", true}, NewCase{"england", "", false},
+                                           NewCase{"", "", false}, NewCase{"not found", "", false},
+                                           NewCase{"USA", "", false}, NewCase{"Virgin Is.", "", false},
+                                           NewCase{"PUERTO RICO", "", false}, NewCase{"Japan", "R1", false},
+                                           NewCase{"Japan", "r", false}, NewCase{"Japan", "EMA", true}));
 
 }  // namespace
 }  // namespace topband

@@ -27,7 +27,10 @@ TEST(ScoreTotals, TwoPointsPerWVeContactFivePerDxTimesTheMultipliers) {
 }
 
 TEST(ScoreTotals, StationsAtSeaOrInTheAirScoreAsDxWithoutACountry) {
-    const struct { Contact contact; bool dx; } cases[] = {
+    const struct {
+        Contact contact;
+        bool dx;
+    } cases[] = {
         {{"G3XYZ", "599", "", "599", "England", "2026/12/05", "22:01"}, true},
         {{"K1ABC", "599", "CT", "599", "USA", "2026/12/05", "22:01"}, false},
         {{"W1AW/MM", "599", "", "599", "", "2026/12/05", "22:01"}, true},
@@ -44,12 +47,12 @@ TEST(ScoreTotals, AnOverflowLeavesTheRemainingValuesUnset) {
         int valuesSet;
     };
     const Case cases[] = {
-        {{kMax, -1, 0, 0}, 0},                // W/VE contacts
-        {{10, 0, kMax, 1}, 1},                // multipliers
-        {{1'000'000, 0, 1'074, 0}, 3},        // the product
-        {{1'500'000'000, 0, 0, 0}, 3},        // twice the W/VE contacts, though the product would be 0
+        {{kMax, -1, 0, 0}, 0},                  // W/VE contacts
+        {{10, 0, kMax, 1}, 1},                  // multipliers
+        {{1'000'000, 0, 1'074, 0}, 3},          // the product
+        {{1'500'000'000, 0, 0, 0}, 3},          // twice the W/VE contacts, though the product would be 0
         {{500'000'000, 500'000'000, 0, 0}, 3},  // five times the DX contacts
-        {{1'000'000, 0, 1'073, 0}, 4},        // 2'000'000 x 1'073 still fits
+        {{1'000'000, 0, 1'073, 0}, 4},          // 2'000'000 x 1'073 still fits
     };
     for (const Case& c : cases) {
         const ScoreTotals t = scoreTotals(c.counts);

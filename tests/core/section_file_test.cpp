@@ -74,8 +74,8 @@ TEST_F(SectionFileFolders, DamagedFileIsNamedWithItsRecordAndTheBuiltInTableIsUs
     folder.write("work/sections.txt", record("CT", "Connecticut", "1") + record("NB", "New Brunswick", "11"));
     folder.write("installed/sections.txt", record("NB", "New Brunswick", "Canada"));
     const SectionFileLoad loaded = load();
-    EXPECT_EQ(loaded.error, folder.file("work/sections.txt") +
-                                ", line 2: the group \"11\" is not one of 1 to 9, 0 or Canada");
+    EXPECT_EQ(loaded.error,
+              folder.file("work/sections.txt") + ", line 2: the group \"11\" is not one of 1 to 9, 0 or Canada");
     EXPECT_EQ(loaded.table.sections(), builtInSections());
 }
 
@@ -106,19 +106,20 @@ TEST_P(BadSectionRecord, RejectsTheWholeFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Records, BadSectionRecord,
-    ::testing::Values(BadRecord{R"("ME","Maine")", "the record holds 2 of the three values"},
-                      BadRecord{R"("ME")", "the record holds 1 of the three values"},
-                      BadRecord{R"("ME","Maine","1","x")", "the record holds more than three values"},
-                      BadRecord{R"("ME","Maine","1",)", "the record holds more than three values"},
-                      BadRecord{R"("","Nowhere","1")", "the abbreviation is empty"},
-                      BadRecord{R"("ct","Connecticut again","1")", "the abbreviation \"ct\" is already in the table"},
-                      BadRecord{R"("ABCDEFGHI","Long","1")", "the abbreviation \"ABCDEFGHI\" is longer than 8 characters"},
-                      BadRecord{R"("K-1","Dash","1")", "the abbreviation \"K-1\" is not letters and digits"},
-                      BadRecord{R"("ME","Maine","")", "the group \"\" is not one of 1 to 9, 0 or Canada"},
-                      BadRecord{R"("ME","Maine","VE")", "the group \"VE\" is not one of 1 to 9, 0 or Canada"},
-                      BadRecord{R"("ME",Ma"ine,"1")", "the name \"Ma\"ine\" holds a double quote"},
-                      BadRecord{R"("ME","Maine,"1")", "unexpected text after a quoted field"},
-                      BadRecord{R"("ME","Maine","1)", "a quoted field has no closing quote"}));
+    ::testing::Values(
+        BadRecord{R"("ME","Maine")", "the record holds 2 of the three values"},
+        BadRecord{R"("ME")", "the record holds 1 of the three values"},
+        BadRecord{R"("ME","Maine","1","x")", "the record holds more than three values"},
+        BadRecord{R"("ME","Maine","1",)", "the record holds more than three values"},
+        BadRecord{R"("","Nowhere","1")", "the abbreviation is empty"},
+        BadRecord{R"("ct","Connecticut again","1")", "the abbreviation \"ct\" is already in the table"},
+        BadRecord{R"("ABCDEFGHI","Long","1")", "the abbreviation \"ABCDEFGHI\" is longer than 8 characters"},
+        BadRecord{R"("K-1","Dash","1")", "the abbreviation \"K-1\" is not letters and digits"},
+        BadRecord{R"("ME","Maine","")", "the group \"\" is not one of 1 to 9, 0 or Canada"},
+        BadRecord{R"("ME","Maine","VE")", "the group \"VE\" is not one of 1 to 9, 0 or Canada"},
+        BadRecord{R"("ME",Ma"ine,"1")", "the name \"Ma\"ine\" holds a double quote"},
+        BadRecord{R"("ME","Maine,"1")", "unexpected text after a quoted field"},
+        BadRecord{R"("ME","Maine","1)", "a quoted field has no closing quote"}));
 
 TEST(SectionFileRecords, ReadsLineEndsBlankLinesUnquotedTextAndGroupCase) {
     const SectionFileRecords parsed = parseSectionFile(
@@ -140,7 +141,8 @@ TEST(SectionFileRecords, HoldAtMostAHundredSections) {
 }
 
 TEST(SectionFileRecords, AFileWithoutRecordsIsDamaged) {
-    for (const char* content : {"", "\r\n  \r\n"}) EXPECT_EQ(parseSectionFile(content).error, "the file holds no sections");
+    for (const char* content : {"", "\r\n  \r\n"})
+        EXPECT_EQ(parseSectionFile(content).error, "the file holds no sections");
 }
 
 }  // namespace

@@ -45,9 +45,14 @@ TEST(ShippedSections, AreTodaysSectionsInDisplayOrder) {
 
 TEST(ShippedSections, NameTheNewCanadianSections) {
     const SectionTable table;
-    for (const auto& [abbreviation, name] : std::vector<std::pair<std::string, std::string>>{
-             {"GH", "Golden Horseshoe"}, {"NB", "New Brunswick"}, {"NS", "Nova Scotia"},
-             {"PE", "Prince Edward Island"}, {"TER", "Territories"}, {"YT", "Yukon"}, {"WCF", "West Central Florida"}}) {
+    for (const auto& [abbreviation, name] :
+         std::vector<std::pair<std::string, std::string>>{{"GH", "Golden Horseshoe"},
+                                                          {"NB", "New Brunswick"},
+                                                          {"NS", "Nova Scotia"},
+                                                          {"PE", "Prince Edward Island"},
+                                                          {"TER", "Territories"},
+                                                          {"YT", "Yukon"},
+                                                          {"WCF", "West Central Florida"}}) {
         const int index = table.find(abbreviation);
         ASSERT_NE(index, 0) << abbreviation;
         EXPECT_EQ(table.SectionName(index), name);
@@ -125,18 +130,17 @@ TEST_P(SectionCheck, GivesTheMessageLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Fields, SectionCheck,
-    ::testing::Values(CheckCase{"", "USA", ""}, CheckCase{"", "Germany", ""}, CheckCase{"ct", "USA", ""},
-                      CheckCase{"ONS", "Canada", ""}, CheckCase{"ons", "CANADA", ""}, CheckCase{"AK", "alaska", ""},
-                      CheckCase{"PAC", "Hawaii", ""}, CheckCase{"PR", "Puerto Rico", ""},
-                      CheckCase{"VI", "virgin is.", ""}, CheckCase{"PE", "Canada", ""},
-                      CheckCase{"ONS", "Germany", "Invalid Section!"}, CheckCase{"ONS", "", "Invalid Section!"},
-                      CheckCase{"CT", "Virgin Islands", "Invalid Section!"},
-                      // A section that begins with a digit or a sign is looked up like any other.
-                      CheckCase{"5", "USA", "Invalid Section!"}, CheckCase{"599?", "USA", "Invalid Section!"},
-                      CheckCase{" CT", "USA", "Invalid Section!"}, CheckCase{"XX", "USA", "Invalid Section!"},
-                      CheckCase{"MAR", "Canada", "MAR is now NB, NS or PE"},
-                      CheckCase{"gta", "Canada", "GTA is now GH"}, CheckCase{"Nt", "USA", "NT is now TER or YT"},
-                      CheckCase{"MAR", "Germany", "Invalid Section!"}));
+    ::testing::Values(
+        CheckCase{"", "USA", ""}, CheckCase{"", "Germany", ""}, CheckCase{"ct", "USA", ""},
+        CheckCase{"ONS", "Canada", ""}, CheckCase{"ons", "CANADA", ""}, CheckCase{"AK", "alaska", ""},
+        CheckCase{"PAC", "Hawaii", ""}, CheckCase{"PR", "Puerto Rico", ""}, CheckCase{"VI", "virgin is.", ""},
+        CheckCase{"PE", "Canada", ""}, CheckCase{"ONS", "Germany", "Invalid Section!"},
+        CheckCase{"ONS", "", "Invalid Section!"}, CheckCase{"CT", "Virgin Islands", "Invalid Section!"},
+        // A section that begins with a digit or a sign is looked up like any other.
+        CheckCase{"5", "USA", "Invalid Section!"}, CheckCase{"599?", "USA", "Invalid Section!"},
+        CheckCase{" CT", "USA", "Invalid Section!"}, CheckCase{"XX", "USA", "Invalid Section!"},
+        CheckCase{"MAR", "Canada", "MAR is now NB, NS or PE"}, CheckCase{"gta", "Canada", "GTA is now GH"},
+        CheckCase{"Nt", "USA", "NT is now TER or YT"}, CheckCase{"MAR", "Germany", "Invalid Section!"}));
 
 TEST(SectionCheckOfAnEditedTable, AcceptsARetiredSectionTheTableStillHolds) {
     const SectionTable table({{"MAR", "Maritime", "Canada"}, {"CT", "Connecticut", "1"}});

@@ -55,11 +55,13 @@ public:
         inputs.push_back({title, prompt, proposal});
         return next(inputAnswers);
     }
-    std::optional<std::string> openFileDialog(const std::string& title, const std::string&, const std::string&) override {
+    std::optional<std::string> openFileDialog(const std::string& title, const std::string&,
+                                              const std::string&) override {
         fileDialogTitles.push_back(title);
         return next(fileAnswers);
     }
-    std::optional<std::string> saveFileDialog(const std::string& title, const std::string&, const std::string&) override {
+    std::optional<std::string> saveFileDialog(const std::string& title, const std::string&,
+                                              const std::string&) override {
         fileDialogTitles.push_back(title);
         return next(fileAnswers);
     }

@@ -110,8 +110,8 @@ struct SectionCase {
 
 TEST_F(EditWindowTest, SectionMustBeInTheTableForWAndVeStations) {
     const SectionCase cases[] = {
-        {"XX", "USA", true}, {"1A", "USA", true}, {"", "USA", false}, {"", "England", false},
-        {"CT", "England", true}, {"ONS", "Canada", false},
+        {"XX", "USA", true},    {"1A", "USA", true},     {"", "USA", false},
+        {"", "England", false}, {"CT", "England", true}, {"ONS", "Canada", false},
     };
     for (const SectionCase& c : cases) {
         bool invalidShown = false;
@@ -130,8 +130,8 @@ TEST_F(EditWindowTest, SectionMustBeInTheTableForWAndVeStations) {
 struct TimeCase {
     const char* date;
     const char* time;
-    const char* refusal;      // title of the message, or empty
-    const char* storedDate;   // as stored when accepted
+    const char* refusal;     // title of the message, or empty
+    const char* storedDate;  // as stored when accepted
     const char* storedTime;
 };
 

@@ -26,18 +26,30 @@ TEST(EntryRules, EachFieldKeepsOnlyItsCharactersForKeysAndText) {
         char16_t typed;
         char16_t kept;
     } cases[] = {
-        {EntryField::Call, u'k', u'K'},          {EntryField::Call, u'7', u'7'},
-        {EntryField::Call, u'/', u'/'},          {EntryField::Call, u'-', 0},
-        {EntryField::Call, u'"', 0},             {EntryField::Call, u'\u00f1', 0},
-        {EntryField::Call, u' ', 0},             {EntryField::ReportReceived, u'5', u'5'},
-        {EntryField::ReportReceived, u'x', 0},   {EntryField::ReportSent, u'\u0665', 0},  // an Arabic-Indic five
-        {EntryField::ReportSent, u'"', 0},       {EntryField::Section, u'c', u'C'},
-        {EntryField::Section, u'"', 0},          {EntryField::Section, u'\r', 0},
-        {EntryField::Country, u'e', u'e'},       {EntryField::Country, u' ', u' '},
-        {EntryField::Country, u'\'', u'\''},     {EntryField::Country, u'"', 0},
-        {EntryField::Country, u'\n', 0},         {EntryField::Country, u'\u00e9', 0},
-        {EntryField::PostContestTime, u':', u':'}, {EntryField::PostContestTime, u'/', 0},
-        {EntryField::PostContestDate, u'/', u'/'}, {EntryField::PostContestDate, u':', 0},
+        {EntryField::Call, u'k', u'K'},
+        {EntryField::Call, u'7', u'7'},
+        {EntryField::Call, u'/', u'/'},
+        {EntryField::Call, u'-', 0},
+        {EntryField::Call, u'"', 0},
+        {EntryField::Call, u'\u00f1', 0},
+        {EntryField::Call, u' ', 0},
+        {EntryField::ReportReceived, u'5', u'5'},
+        {EntryField::ReportReceived, u'x', 0},
+        {EntryField::ReportSent, u'\u0665', 0},  // an Arabic-Indic five
+        {EntryField::ReportSent, u'"', 0},
+        {EntryField::Section, u'c', u'C'},
+        {EntryField::Section, u'"', 0},
+        {EntryField::Section, u'\r', 0},
+        {EntryField::Country, u'e', u'e'},
+        {EntryField::Country, u' ', u' '},
+        {EntryField::Country, u'\'', u'\''},
+        {EntryField::Country, u'"', 0},
+        {EntryField::Country, u'\n', 0},
+        {EntryField::Country, u'\u00e9', 0},
+        {EntryField::PostContestTime, u':', u':'},
+        {EntryField::PostContestTime, u'/', 0},
+        {EntryField::PostContestDate, u'/', u'/'},
+        {EntryField::PostContestDate, u':', 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(fieldCharacter(c.field, c.typed), c.kept) << nameOf(c.field) << " U+" << std::hex << int{c.typed};
@@ -52,9 +64,9 @@ TEST(EntryRules, ACallIsCompleteOnceADigitIsFollowedByMore) {
         const char* call;
         bool complete;
     } cases[] = {
-        {"", false},       {"K1", false},    {"K1A", true},     {"K1ABC", true},  {"W1AW", true},
-        {"4X4", false},    {"4X4A", true},   {"4X", false},    {"KH6", false},    {"KH6X", true},   {"K1ABC/", false},
-        {"W1AW/4", false}, {"ABC", false},   {"1AB", false},    {"11A", true},
+        {"", false},       {"K1", false},     {"K1A", true},  {"K1ABC", true}, {"W1AW", true},
+        {"4X4", false},    {"4X4A", true},    {"4X", false},  {"KH6", false},  {"KH6X", true},
+        {"K1ABC/", false}, {"W1AW/4", false}, {"ABC", false}, {"1AB", false},  {"11A", true},
     };
     for (const auto& c : cases) EXPECT_EQ(completeCall(c.call), c.complete) << c.call;
 }
@@ -188,10 +200,10 @@ TEST_F(CountryCompletionTest, CompletesFromTheLastMatchingRowWithoutRegardToCase
         const char* completed;  // nullptr: no country begins with it
         const char* continent;
     } cases[] = {
-        {"E", "England", "EU"},  {"eng", "England", "EU"}, {"ENGL", "England", "EU"},
+        {"E", "England", "EU"},       {"eng", "England", "EU"},       {"ENGL", "England", "EU"},
         {"U", "United States", "NA"},  // the last of "USA" and "United States"
-        {"us", "USA", "NA"},     {"uNi", "United States", "NA"}, {"Ca", "Canada", "NA"},
-        {"X", nullptr, nullptr}, {"Englandx", nullptr, nullptr}, {"", nullptr, nullptr},
+        {"us", "USA", "NA"},          {"uNi", "United States", "NA"}, {"Ca", "Canada", "NA"},
+        {"X", nullptr, nullptr},      {"Englandx", nullptr, nullptr}, {"", nullptr, nullptr},
     };
     for (const auto& c : cases) {
         const auto completion = completeCountry(table, c.typed);

@@ -42,8 +42,11 @@ protected:
 TEST_F(EntryWindowTest, FieldsTakeTheirLengthsAndTabInOrder) {
     start();
     form.mnuPostContest_Click();
-    const struct { QLineEdit* field; int maxLength; } order[] = {
-        {form.txtCall, 12}, {form.txtRSTR, 3}, {form.txtSec, 6}, {form.txtRSTS, 3},
+    const struct {
+        QLineEdit* field;
+        int maxLength;
+    } order[] = {
+        {form.txtCall, 12},  {form.txtRSTR, 3},        {form.txtSec, 6},          {form.txtRSTS, 3},
         {form.txtCntry, 30}, {form.txtPostConTime, 5}, {form.txtPostConDate, 10},
     };
     form.txtCall->setFocus();
@@ -163,7 +166,10 @@ TEST_F(EntryWindowTest, EnterWithAnEmptyEntryAsksForTheLastMissingField) {
 
 TEST_F(EntryWindowTest, RequiredFieldsAreCheckedInTheirOrder) {
     start();
-    const struct { const char *call, *rstr, *sec, *rsts, *country, *message; QLineEdit* focus; } cases[] = {
+    const struct {
+        const char *call, *rstr, *sec, *rsts, *country, *message;
+        QLineEdit* focus;
+    } cases[] = {
         {"K1ABC", "599", "", "599", "usa", "Need Section!", form.txtSec},
         {"K1ABC", "", "", "599", "Canada", "Report Received!", form.txtRSTR},
         {"K1", "", "CT", "599", "USA", "Need Call Sign!", form.txtCall},
@@ -195,8 +201,11 @@ TEST_F(EntryWindowTest, AnInvalidSectionIsRefusedAndTheFieldsStay) {
 
 TEST_F(EntryWindowTest, TodaysCanadianSectionsAreStoredAndTheRetiredOnesRefused) {
     start();
-    const struct { const char* typed; const char* section; } today[] = {
-        {"ve3aaa599gh599", "GH"}, {"ve1bbb599nb599", "NB"}, {"vy2ccc599pe599", "PE"},
+    const struct {
+        const char* typed;
+        const char* section;
+    } today[] = {
+        {"ve3aaa599gh599", "GH"},   {"ve1bbb599nb599", "NB"}, {"vy2ccc599pe599", "PE"},
         {"ve8ddd599ter599", "TER"}, {"vy1eee599yt599", "YT"},
     };
     for (const auto& c : today) {
@@ -209,8 +218,12 @@ TEST_F(EntryWindowTest, TodaysCanadianSectionsAreStoredAndTheRetiredOnesRefused)
     EXPECT_EQ(state.logbook.log.ContactCount(), 5);
     EXPECT_EQ(textOf(*form.Label15), "Sections Worked: 5");
 
-    const struct { const char* typed; const char* message; } retired[] = {
-        {"ve1fff599mar599", "MAR is now NB, NS or PE"}, {"ve3ggg599gta599", "GTA is now GH"},
+    const struct {
+        const char* typed;
+        const char* message;
+    } retired[] = {
+        {"ve1fff599mar599", "MAR is now NB, NS or PE"},
+        {"ve3ggg599gta599", "GTA is now GH"},
         {"ve8hhh599nt599", "NT is now TER or YT"},
     };
     for (const auto& c : retired) {
@@ -292,7 +305,9 @@ TEST_F(EntryWindowTest, PostContestContactsTakeTheTypedUtcDateAndTime) {
 TEST_F(EntryWindowTest, PostContestDatesAndTimesMustBeUnambiguous) {
     start();
     form.mnuPostContest_Click();
-    const struct { const char *date, *time, *message; } cases[] = {
+    const struct {
+        const char *date, *time, *message;
+    } cases[] = {
         {"26/12/05", "2201", "Invalid date format!"},
         {"2026/02/30", "2201", "Invalid date format!"},
         {"2026/12/05", "2460", "Invalid time format!"},
@@ -474,7 +489,8 @@ TEST_F(EntryWindowTest, EscapeClearsTheEntryFromEveryField) {
         type(form.txtCall, "K1ABC599ct");
         field->setFocus();
         QTest::keyClick(field, Qt::Key_Escape);
-        for (const QLineEdit* emptied : fiveFields()) EXPECT_EQ(textOf(*emptied), "") << field->objectName().toStdString();
+        for (const QLineEdit* emptied : fiveFields())
+            EXPECT_EQ(textOf(*emptied), "") << field->objectName().toStdString();
         EXPECT_TRUE(form.txtCall->hasFocus());
     }
 }
@@ -488,7 +504,6 @@ TEST_F(EntryWindowTest, EnterInTheCallFieldLeavesTheCallFirst) {
     EXPECT_EQ(textOf(*form.txtRSTS), "599");
     EXPECT_EQ(textOf(*form.lblDialog), "Need Section!");
     EXPECT_TRUE(form.txtSec->hasFocus());
-
 }
 
 TEST_F(EntryWindowTest, EnterOnADuplicateCallReportsTheDuplicateAndCommitsNothing) {

@@ -179,10 +179,19 @@ TEST_F(LogCoreWindowTest, SectionLabelsCopyOnClickAndShowTotalsOnHover) {
 
 TEST_F(LogCoreWindowTest, SectionCheckFollowsTheCountry) {
     start({});
-    const struct { const char* section; const char* country; const char* message; } cases[] = {
-        {"ct", "USA", ""}, {"ONS", "Canada", ""}, {"GH", "Canada", ""}, {"YT", "canada", ""},
-        {"ONS", "England", "Invalid Section!"}, {"5", "USA", "Invalid Section!"},
-        {"XX", "USA", "Invalid Section!"}, {"", "USA", ""},
+    const struct {
+        const char* section;
+        const char* country;
+        const char* message;
+    } cases[] = {
+        {"ct", "USA", ""},
+        {"ONS", "Canada", ""},
+        {"GH", "Canada", ""},
+        {"YT", "canada", ""},
+        {"ONS", "England", "Invalid Section!"},
+        {"5", "USA", "Invalid Section!"},
+        {"XX", "USA", "Invalid Section!"},
+        {"", "USA", ""},
     };
     for (const auto& c : cases) {
         form.lblDialog->clear();

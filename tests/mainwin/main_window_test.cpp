@@ -59,8 +59,14 @@ TEST_F(MainWindowTest, ClocksShowLocalTwelveHourAndUtcFromTheStoredOffset) {
 TEST_F(MainWindowTest, WrongStoredOffsetProposesTheSystemOne) {
     std::string fourHours = kPrefs;
     fourHours.replace(fourHours.find("\r\n5\r\n"), 5, "\r\n4\r\n");
-    const struct { std::optional<std::string> answer; float stored; } cases[] = {
-        {std::nullopt, 4.0f}, {"5", 5.0f}, {"4.5", 4.5f}, {"five", 4.0f},
+    const struct {
+        std::optional<std::string> answer;
+        float stored;
+    } cases[] = {
+        {std::nullopt, 4.0f},
+        {"5", 5.0f},
+        {"4.5", 4.5f},
+        {"five", 4.0f},
     };
     for (const auto& c : cases) {
         TempFolder folder;
@@ -82,7 +88,10 @@ TEST_F(MainWindowTest, WrongStoredOffsetProposesTheSystemOne) {
 }
 
 TEST_F(MainWindowTest, NoThenYesErasesTheLogAfterABackupCopy) {
-    const struct { std::optional<std::string> typed; bool erased; } cases[] = {
+    const struct {
+        std::optional<std::string> typed;
+        bool erased;
+    } cases[] = {
         {"YES", true}, {"yes", true}, {"Yes", true}, {"no", false}, {"", false}, {std::nullopt, false}, {"YES ", false},
     };
     for (const auto& c : cases) {
@@ -239,8 +248,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MainWindowTest, BadPrefixRowIsReportedAndStartUpGoesOn) {
     work.write("160pref.txt", kPrefs);
     work.write("Log.txt", records(2));
-    work.write("arrlpre2.txt", "\"G\",\"England\",\"EU\",1.47,52.77,14,27,0\r\n"
-                               "\"K\",\"USA\",\"NA\",west,37.6,5,8,5\r\n");
+    work.write("arrlpre2.txt",
+               "\"G\",\"England\",\"EU\",1.47,52.77,14,27,0\r\n"
+               "\"K\",\"USA\",\"NA\",west,37.6,5,8,5\r\n");
     fx.ui.messageAnswers.push_back(MessageAnswer::Ok);
     ASSERT_TRUE(startUp());
     EXPECT_EQ(fx.ui.messages[0].title, "Prefix File Error");
@@ -327,13 +337,39 @@ std::vector<std::string> menuTree(const QList<QAction*>& actions, const std::str
 
 TEST_F(MainWindowTest, MenuTreeHasEveryCaptionAndSeparator) {
     const std::vector<std::string> expected = {
-        ">&File", "  &New", "  -", "  Archive Current &Log", "  -", "  &Restore from Archive or Backup", "  -",
-        "  &Write Cabrillo Summary", "  -", "  Export &ADIF", "  -", "  &Copy Listed Items to Clipboard", "  -",
+        ">&File",
+        "  &New",
+        "  -",
+        "  Archive Current &Log",
+        "  -",
+        "  &Restore from Archive or Backup",
+        "  -",
+        "  &Write Cabrillo Summary",
+        "  -",
+        "  Export &ADIF",
+        "  -",
+        "  &Copy Listed Items to Clipboard",
+        "  -",
         "  E&xit",
-        ">&Options", "  &CW Transmit", "  -", "  >&Appearance", "    &Form Size", "    &Colors",
-        "  -", "  >&DX Spotting", "    &Configure", "    &View Spectrum Map", "  -", "  &Voice Navigation", "  -",
-        "  &Privileges", "  -", "  P&ost Contest Mode",
-        "&Setup", "&Graph", "&Help",
+        ">&Options",
+        "  &CW Transmit",
+        "  -",
+        "  >&Appearance",
+        "    &Form Size",
+        "    &Colors",
+        "  -",
+        "  >&DX Spotting",
+        "    &Configure",
+        "    &View Spectrum Map",
+        "  -",
+        "  &Voice Navigation",
+        "  -",
+        "  &Privileges",
+        "  -",
+        "  P&ost Contest Mode",
+        "&Setup",
+        "&Graph",
+        "&Help",
     };
     EXPECT_EQ(menuTree(form.menuBar()->actions()), expected);
 }

@@ -12,7 +12,8 @@ std::string picture(const SectionGrid& grid, const SectionTable& table, int rows
         for (int r = 0; r < rows; ++r) {
             std::string cell = ".";
             for (const auto& g : grid.cells)
-                if (g.column == c && g.row == r) cell = g.sectionIndex ? table.SectionAbbr(g.sectionIndex) : "[" + g.heading + "]";
+                if (g.column == c && g.row == r)
+                    cell = g.sectionIndex ? table.SectionAbbr(g.sectionIndex) : "[" + g.heading + "]";
             lines[static_cast<std::size_t>(r)] += cell + (c + 1 < grid.columns ? " " : "");
         }
     std::string text;
@@ -21,9 +22,13 @@ std::string picture(const SectionGrid& grid, const SectionTable& table, int rows
 }
 
 TEST(SectionGrid, GroupsFlowDownColumnsAndSplitWhenFull) {
-    const SectionTable table({{"CT", "Connecticut", "1"}, {"EMA", "East Massachusetts", "1"},
-                              {"ME", "Maine", "1"}, {"NNY", "North New York", "2"},
-                              {"AZ", "Arizona", "7"}, {"EWA", "East Washington", "7"}, {"ID", "Idaho", "7"}});
+    const SectionTable table({{"CT", "Connecticut", "1"},
+                              {"EMA", "East Massachusetts", "1"},
+                              {"ME", "Maine", "1"},
+                              {"NNY", "North New York", "2"},
+                              {"AZ", "Arizona", "7"},
+                              {"EWA", "East Washington", "7"},
+                              {"ID", "Idaho", "7"}});
     const SectionGrid grid = layOutSectionGrid(table.groups(), 4);
     EXPECT_EQ(grid.columns, 3);
     EXPECT_EQ(picture(grid, table, 4),
@@ -34,8 +39,8 @@ TEST(SectionGrid, GroupsFlowDownColumnsAndSplitWhenFull) {
 }
 
 TEST(SectionGrid, HeadingNeverStandsAloneAtTheFootOfAColumn) {
-    const SectionTable table({{"CT", "Connecticut", "1"}, {"EMA", "East Massachusetts", "1"},
-                              {"NNY", "North New York", "2"}});
+    const SectionTable table(
+        {{"CT", "Connecticut", "1"}, {"EMA", "East Massachusetts", "1"}, {"NNY", "North New York", "2"}});
     EXPECT_EQ(picture(layOutSectionGrid(table.groups(), 4), table, 4),
               "[1] [2]\n"
               "CT NNY\n"

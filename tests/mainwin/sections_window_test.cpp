@@ -53,17 +53,27 @@ TEST_F(SectionsWindowTest, EveryLabelReadsAgainstItsCellWhateverTheColours) {
     start(line({"K1ABC", "599", "CT", "599", "USA", "2026/12/05", "22:01:07"}));
     for (std::size_t i = 1; i < form.Label10.size(); ++i) {
         const QLabel& label = *form.Label10[i];
-        const double contrast =
-            contrastRatio(styleColour(label, QStringLiteral("color")), styleColour(label, QStringLiteral("background-color")));
+        const double contrast = contrastRatio(styleColour(label, QStringLiteral("color")),
+                                              styleColour(label, QStringLiteral("background-color")));
         EXPECT_GE(contrast, kReadableContrast) << textOf(label) << ": " << stdText(label.styleSheet());
     }
 }
 
 TEST_F(SectionsWindowTest, TodaysCanadianSectionsAreValidAndTheRetiredOnesSayWhatReplacedThem) {
     start();
-    const struct { const char* section; const char* message; } cases[] = {
-        {"GH", ""}, {"NB", ""}, {"NS", ""}, {"PE", ""}, {"TER", ""}, {"YT", ""},
-        {"MAR", "MAR is now NB, NS or PE"}, {"GTA", "GTA is now GH"}, {"NT", "NT is now TER or YT"},
+    const struct {
+        const char* section;
+        const char* message;
+    } cases[] = {
+        {"GH", ""},
+        {"NB", ""},
+        {"NS", ""},
+        {"PE", ""},
+        {"TER", ""},
+        {"YT", ""},
+        {"MAR", "MAR is now NB, NS or PE"},
+        {"GTA", "GTA is now GH"},
+        {"NT", "NT is now TER or YT"},
     };
     for (const auto& c : cases) {
         form.lblDialog->clear();

@@ -38,18 +38,18 @@ TEST_F(SharedPreferences, MissingFileStartsAsTheDeclarationAndGrowsKeyByKey) {
     set("OWN_LONGITUDE", " 71.25");
     EXPECT_FALSE(folder.exists("SharedUserPreferences.xml")) << "nothing is written before the last key";
     set("OWN_LATITUDE", "-42.5", true);
-    EXPECT_EQ(folder.read("SharedUserPreferences.xml"),
-              kDeclaration +
-                  "\r\n<OWN_CALL>W1XYZ</OWN_CALL>"
-                  "\r\n<OWN_ARRL_SECTION>EMA</OWN_ARRL_SECTION>"
-                  "\r\n<OWN_UTC> 5</OWN_UTC>"
-                  "\r\n<OWN_COUNTRY>United States</OWN_COUNTRY>"
-                  "\r\n<OWN_LONGITUDE> 71.25</OWN_LONGITUDE>"
-                  "\r\n<OWN_LATITUDE>-42.5</OWN_LATITUDE>\r\n");
+    EXPECT_EQ(folder.read("SharedUserPreferences.xml"), kDeclaration +
+                                                            "\r\n<OWN_CALL>W1XYZ</OWN_CALL>"
+                                                            "\r\n<OWN_ARRL_SECTION>EMA</OWN_ARRL_SECTION>"
+                                                            "\r\n<OWN_UTC> 5</OWN_UTC>"
+                                                            "\r\n<OWN_COUNTRY>United States</OWN_COUNTRY>"
+                                                            "\r\n<OWN_LONGITUDE> 71.25</OWN_LONGITUDE>"
+                                                            "\r\n<OWN_LATITUDE>-42.5</OWN_LATITUDE>\r\n");
 }
 
 TEST_F(SharedPreferences, SettingAKeyAgainReplacesItsValueInPlace) {
-    folder.write("SharedUserPreferences.xml", kDeclaration + "\r\n<A>1</A>\r\n<OWN_CALL>W1XYZ</OWN_CALL>\r\n<B>2</B>\r\n");
+    folder.write("SharedUserPreferences.xml",
+                 kDeclaration + "\r\n<A>1</A>\r\n<OWN_CALL>W1XYZ</OWN_CALL>\r\n<B>2</B>\r\n");
     load();
     set("OWN_CALL", "VE3ABC/P");
     set("OWN_CALL", "");
@@ -80,7 +80,10 @@ TEST_F(SharedPreferences, LoadAndSaveKeepTheFileByteForByte) {
 }
 
 TEST_F(SharedPreferences, LoadDropsOnlyARealFinalLineEnd) {
-    const struct { std::string file; std::string text; } cases[] = {
+    const struct {
+        std::string file;
+        std::string text;
+    } cases[] = {
         {"", kDeclaration},
         {kDeclaration + "\r\n<A>1</A>", kDeclaration + "\r\n<A>1</A>"},
         {kDeclaration + "\n<A>1</A>\n", kDeclaration + "\n<A>1</A>"},

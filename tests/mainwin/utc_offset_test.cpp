@@ -6,12 +6,15 @@ namespace topband {
 namespace {
 
 TEST(UtcOffset, RecommendsTheMinuteDifferenceInHours) {
-    const struct { CivilTime utc, local; float offset; } cases[] = {
+    const struct {
+        CivilTime utc, local;
+        float offset;
+    } cases[] = {
         {{2026, 12, 5, 18, 5, 9}, {2026, 12, 5, 13, 5, 9}, 5.0f},
-        {{2026, 12, 6, 2, 0, 0}, {2026, 12, 5, 20, 30, 0}, 5.5f},      // across midnight
-        {{2026, 12, 5, 8, 0, 0}, {2026, 12, 5, 17, 0, 0}, -9.0f},      // east of Greenwich
-        {{2026, 12, 5, 12, 0, 59}, {2026, 12, 5, 6, 15, 0}, 5.75f},    // seconds do not count
-        {{2027, 1, 1, 0, 0, 0}, {2026, 12, 31, 19, 0, 0}, 5.0f},       // across the year
+        {{2026, 12, 6, 2, 0, 0}, {2026, 12, 5, 20, 30, 0}, 5.5f},    // across midnight
+        {{2026, 12, 5, 8, 0, 0}, {2026, 12, 5, 17, 0, 0}, -9.0f},    // east of Greenwich
+        {{2026, 12, 5, 12, 0, 59}, {2026, 12, 5, 6, 15, 0}, 5.75f},  // seconds do not count
+        {{2027, 1, 1, 0, 0, 0}, {2026, 12, 31, 19, 0, 0}, 5.0f},     // across the year
     };
     for (const auto& c : cases) EXPECT_FLOAT_EQ(recommendedUtcOffset(c.utc, c.local), c.offset);
 }
@@ -28,10 +31,16 @@ TEST(UtcOffset, PromptHasEveryLineInOrder) {
 }
 
 TEST(UtcOffset, ClockTexts) {
-    const struct { CivilTime local; float offset; const char* utc; const char* localText; const char* amPm; } cases[] = {
+    const struct {
+        CivilTime local;
+        float offset;
+        const char* utc;
+        const char* localText;
+        const char* amPm;
+    } cases[] = {
         {{2026, 12, 5, 13, 5, 9}, 5, "18:05:09", "1:05:09", "PM"},
         {{2026, 12, 5, 13, 5, 9}, 5.5f, "18:35:09", "1:05:09", "PM"},
-        {{2026, 12, 5, 21, 40, 0}, 5, "02:40:00", "9:40:00", "PM"},   // wraps at midnight
+        {{2026, 12, 5, 21, 40, 0}, 5, "02:40:00", "9:40:00", "PM"},  // wraps at midnight
         {{2026, 12, 5, 0, 7, 1}, -9, "15:07:01", "12:07:01", "AM"},
         {{2026, 12, 5, 12, 0, 0}, 0, "12:00:00", "12:00:00", "PM"},
     };

@@ -17,7 +17,9 @@ inline void whenModalOpens(std::function<void(QWidget&)> answer) {
             *poll = nullptr;  // break the self-reference
             return;
         }
-        QTimer::singleShot(1, [poll] { if (*poll) (*poll)(); });
+        QTimer::singleShot(1, [poll] {
+            if (*poll) (*poll)();
+        });
     };
     QTimer::singleShot(0, [poll] { (*poll)(); });
 }

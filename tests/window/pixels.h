@@ -14,9 +14,7 @@ namespace topband::testing {
 
 inline int pixels(double units) { return static_cast<int>(std::lround(units / kLayoutUnitsPerPixel)); }
 
-inline QRect pixels(const LayoutRect& r) {
-    return {pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height)};
-}
+inline QRect pixels(const LayoutRect& r) { return {pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height)}; }
 
 // A client rect in pixels grown by the frame around it.
 inline QRect withFrame(const QRect& client, const FrameMargins& m) {

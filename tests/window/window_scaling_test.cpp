@@ -48,6 +48,7 @@ void expectScaling(const Scaling& s, const LayoutRect& window, double x, double 
 // factors and font factors come out exactly.
 TEST(WindowScaling, SchemesGiveExactFiguresWhereNothingNeedsFitting) {
     const Size small{4800, 3600}, full{9600, 7200};
+    // clang-format off
     const struct {
         const char* name;
         Scheme scheme;
@@ -74,6 +75,7 @@ TEST(WindowScaling, SchemesGiveExactFiguresWhereNothingNeedsFitting) {
          {0, 0, 20490, 11520}, 2.134375, 1.6, 1.6, 2.134375},
         {"main window at 90 %", kPercent90, desktopOf(1920, 1080), full, {1440, 810, 25920, 14580}, 2.7, 2.025, 2.025, 2.7},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         expectScaling(c.scheme(c.design, c.desktop), c.window, c.x, c.y, c.font, c.windowFont);
@@ -104,6 +106,7 @@ TEST(WindowScaling, PercentResizeShrinksColumnsWithTheWindowAndTheSpotListFontTw
 TEST(WindowScaling, ResizeFormToScalesFromThePresentSize) {
     const Desktop fullHd = desktopOf(1920, 1080), tiny = desktopOf(320, 240);
     const Scaling designed = designScaling({4800, 3600});
+    // clang-format off
     const struct {
         const char* name;
         Desktop desktop;
@@ -116,13 +119,15 @@ TEST(WindowScaling, ResizeFormToScalesFromThePresentSize) {
         {"a shrinking window's fonts shrink fully", tiny, {4800, 3600, 9600, 7200, false, 0.5}, {1200, 900, 2400, 1800}, 0.5, 0.5, 0.5},
         {"exact size, no base needed", fullHd, {6000, 4500, 0, 0, true, 1}, {0, 0, 6000, 4500}, 1.25, 1.25, 1.25},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         expectScaling(resizeFormToScaling(designed, c.desktop, c.args), c.window, c.x, c.y, c.font, 1);
     }
     // Again from a scaled window: the factors build on the present ones.
     const Scaling once = resizeFormToScaling(designed, fullHd, {6000, 4500, 0, 0, true, 1});
-    expectScaling(resizeFormToScaling(once, fullHd, {12000, 9000, 0, 0, true, 1}), {0, 0, 12000, 9000}, 2.5, 2.5, 2.5, 1);
+    expectScaling(resizeFormToScaling(once, fullHd, {12000, 9000, 0, 0, true, 1}), {0, 0, 12000, 9000}, 2.5, 2.5, 2.5,
+                  1);
 }
 
 // The frame (title bar included) must stay inside the work area, whatever the scheme asks for;
@@ -130,6 +135,7 @@ TEST(WindowScaling, ResizeFormToScalesFromThePresentSize) {
 TEST(WindowScaling, TheWholeFrameStaysInsideTheWorkArea) {
     Desktop topPanel = desktopOf(1920, 1080, 0, {60, 450, 60, 60});
     topPanel.workArea = {0, 600, 28800, 15600};
+    // clang-format off
     const struct {
         const char* name;
         Desktop desktop;
@@ -146,6 +152,7 @@ TEST(WindowScaling, TheWholeFrameStaysInsideTheWorkArea) {
         {"work area", kWorkArea},          {"fill", kFillWorkArea},   {"main window", kMainWindowLoad},
         {"main window at 90 %", kPercent90},
     };
+    // clang-format on
     for (const auto& d : desktops)
         for (const auto& s : schemes)
             for (const Size design : {Size{9600, 7200}, Size{4800, 3600}}) {
@@ -175,6 +182,7 @@ TEST(WindowScaling, ImpossibleScalingsAreReported) {
     const Desktop none = desktopOf(0, 0);
     const Desktop fine = desktopOf(1920, 1080);
     const Size design{4800, 3600};
+    // clang-format off
     const struct {
         const char* name;
         std::function<void()> scale;
@@ -192,6 +200,7 @@ TEST(WindowScaling, ImpossibleScalingsAreReported) {
         {"form size above 100", [&] { percentScaling(design, fine, 101); }},
         {"work area smaller than the frame", [&] { resizeFormScaling(design, desktopOf(20, 20, 0, {0, 450, 0, 0})); }},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_THROW(c.scale(), ScalingError);
@@ -205,6 +214,7 @@ TEST(WindowScaling, ImpossibleScalingsAreReported) {
 }
 
 TEST(WindowScaling, FormSizeAnswers) {
+    // clang-format off
     const struct {
         std::optional<std::string> answer;
         std::optional<int> percent;
@@ -213,6 +223,7 @@ TEST(WindowScaling, FormSizeAnswers) {
         {"31.5", 32}, {"99.5", 100}, {"80.6", 81},  {"abc", std::nullopt}, {"", std::nullopt},
         {"9O", std::nullopt}, {std::nullopt, std::nullopt},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.answer.value_or("(Cancel)"));
         const auto percent = formSizePercentFromAnswer(c.answer);
