@@ -88,14 +88,4 @@ CountryLookup lookupCountry(const PrefixTable& table, std::string_view callField
     return result;
 }
 
-const PrefixRow* countryRow(const PrefixTable& table, std::string_view country) {
-    const PrefixRow* shortest = nullptr;
-    for (int rowNumber = table.PrefixCount(); rowNumber >= 1; --rowNumber) {
-        const PrefixRow& row = table.row(rowNumber);
-        if (!equalsIgnoringCase(row.country, country)) continue;
-        if (shortest == nullptr || row.prefix.size() < shortest->prefix.size()) shortest = &row;
-    }
-    return shortest;
-}
-
 }  // namespace topband

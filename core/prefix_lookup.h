@@ -54,9 +54,4 @@ CountryMatch matchCountry(const PrefixTable& table, std::string_view callField);
 // from the first USA row.
 CountryLookup lookupCountry(const PrefixTable& table, std::string_view callField);
 
-// The row that stands for a whole country (its shortest prefix), as against the rows of its
-// call areas, which carry their own positions: a country typed by name takes this row's
-// continent and position. Nothing when no prefix row names the country.
-const PrefixRow* countryRow(const PrefixTable& table, std::string_view country);
-
 }  // namespace topband

@@ -35,15 +35,23 @@ void PrefixTable::buildIndex() {
     for (std::size_t i = 0; i < exactCalls_.size(); ++i)
         if (!exactCalls_[i].prefix.empty()) exactIndex_.try_emplace(upperCased(exactCalls_[i].prefix), i);
     rowsByKey_.clear();
+    countryRows_.clear();
     longestKey_ = 0;
     firstUsaRow_ = 0;
     for (int number = 1; number <= PrefixCount(); ++number) {
         const PrefixRow& r = row(number);
         if (firstUsaRow_ == 0 && equalsIgnoringCase(r.country, "USA")) firstUsaRow_ = number;
+        int& countryRow = countryRows_.try_emplace(upperCased(r.country), number).first->second;
+        if (r.prefix.size() <= row(countryRow).prefix.size()) countryRow = number;
         if (r.prefix.empty()) continue;  // an empty prefix never counts as a match
         rowsByKey_.try_emplace(upperCased(r.prefix), Rows{number, number}).first->second.last = number;
         longestKey_ = std::max(longestKey_, r.prefix.size());
     }
+}
+
+const PrefixRow* PrefixTable::countryRow(std::string_view country) const {
+    const auto found = countryRows_.find(upperCased(country));
+    return found == countryRows_.end() ? nullptr : &row(found->second);
 }
 
 int PrefixTable::longestMatch(std::string_view key) const {

@@ -47,6 +47,10 @@ public:
     // prefix stands in several rows, the scan from the first-character estimate decides:
     // forwards it meets the first of them, backwards the last. 0 when no prefix matches.
     int longestMatch(std::string_view key) const;
+    // The row that stands for a whole country (its shortest prefix, the last of equally short
+    // ones), as against the rows of its call areas, which carry their own positions: a country
+    // typed by name takes this row's continent and position. Nothing when no row names it.
+    const PrefixRow* countryRow(std::string_view country) const;
     // The first row whose country is "USA"; 0 when there is none.
     int firstUsaRow() const { return firstUsaRow_; }
 
@@ -69,6 +73,8 @@ private:
     // Upper-cased prefix to the rows holding it; one probe per length replaces the block scan.
     std::unordered_map<std::string, Rows, KeyHash, std::equal_to<>> rowsByKey_;
     std::size_t longestKey_ = 0;
+    // Upper-cased country to the row number of its countryRow.
+    std::unordered_map<std::string, int, KeyHash, std::equal_to<>> countryRows_;
     int firstUsaRow_ = 0;
 };
 

@@ -121,7 +121,7 @@ std::optional<CountryCompletion> completeCountry(const PrefixTable& table, std::
     for (int rowNumber = table.PrefixCount(); rowNumber >= 1; --rowNumber) {
         const PrefixRow& row = table.row(rowNumber);
         if (startsWithIgnoringCase(row.country, typed))
-            return CountryCompletion{row.country, typed.size(), countryRow(table, row.country)};
+            return CountryCompletion{row.country, typed.size(), table.countryRow(row.country)};
     }
     return std::nullopt;
 }

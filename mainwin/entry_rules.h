@@ -21,6 +21,17 @@ inline constexpr std::uint8_t kToCountry = 2;
 inline constexpr std::uint8_t kToSection = 3;
 inline constexpr std::uint8_t kToReportReceived = 4;
 
+// The ForwardTarget code of a field that takes passed-on keys; kToNone for the others.
+constexpr std::uint8_t forwardTargetOf(EntryField field) {
+    switch (field) {
+        case EntryField::ReportReceived: return kToReportReceived;
+        case EntryField::Section: return kToSection;
+        case EntryField::ReportSent: return kToReportSent;
+        case EntryField::Country: return kToCountry;
+        default: return kToNone;
+    }
+}
+
 inline constexpr const char* kDefaultReport = "599";
 
 // The character `field` holds for `c`, or 0 when the field drops it. One rule for a typed key

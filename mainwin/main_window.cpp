@@ -53,15 +53,17 @@ Form1::Form1(AppState& state, Services& services, QWidget* parent)
 // Start-up scales the window with a frame estimated from the style; the window manager's real
 // frame is known only once the window is shown, so the window is fitted once more then.
 void Form1::watchForTheRealFrame() {
-    addHook([this](QObject*, QEvent* event) {
+    realFrameHook_ = &addHook([this](QObject*, QEvent* event) {
         const QEvent::Type type = event->type();
         const bool mayShowFrame = type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize ||
                                   type == QEvent::WindowActivate;
-        if (fittedToRealFrame_ || !mayShowFrame || !isVisible() || frameGeometry() == geometry()) return false;
-        fittedToRealFrame_ = true;
+        if (!mayShowFrame || !isVisible() || frameGeometry() == geometry()) return false;
+        // Once is enough: the hook stops watching, so no later event of the window passes it.
+        removeEventFilter(realFrameHook_);
         QTimer::singleShot(0, this, [this] { fitToScreen(); });
         return false;
-    }).watch(*this);
+    });
+    realFrameHook_->watch(*this);
 }
 
 void Form1::fitToScreen() {
@@ -111,19 +113,15 @@ bool Form1::Form_Load() {
 
 void Form1::readPreferences() {
     const std::string path = workingFile(kPreferencesFileName);
+    state_.prefs = neutralPreferences(recommendedUtcOffset(services_.clock.utcNow(), services_.clock.localNow()));
     if (!services_.files.exists(path)) {
-        const CivilTime utc = services_.clock.utcNow();
-        state_.prefs = neutralPreferences(recommendedUtcOffset(utc, services_.clock.localNow()));
         savepref();
         return;
     }
     std::string error;
     const auto content = services_.files.readAll(path, error);
-    // A damaged file keeps the values read before the damaged line; the rest are neutral.
-    Preferences read = neutralPreferences(recommendedUtcOffset(services_.clock.utcNow(), services_.clock.localNow()));
-    const bool whole = content && readPreferencesInto(*content, read, error);
-    state_.prefs = read;
-    if (whole) return;
+    // A damaged file keeps the values read before the damaged line; the rest stay neutral.
+    if (content && readPreferencesInto(*content, state_.prefs, error)) return;
     services_.ui.messageBox("Preferences Error",
                             path + ", " + error + ".  " +
                                 (content ? "The settings before that line are kept and the rest are neutral"

@@ -107,7 +107,7 @@ private:
     // the field taking one.
     std::optional<int> takeForwardedKey(std::uint8_t target);
     // A field taking a passed-on key starts its text with it; false when it takes none.
-    bool startFieldWithForwardedKey(EntryField field, std::uint8_t target);
+    bool startFieldWithForwardedKey(EntryField field);
     bool postContestMode() const;
     void offerUtcDate();
     // Checks and reformats the typed date and time; false (with the message shown) when refused.
@@ -263,7 +263,7 @@ private:
     // Local time plus the UTC offset was more than a minute off the system's UTC clock when last
     // checked (the station window's Done, a live commit).
     bool clockWarning_ = false;
-    bool fittedToRealFrame_ = false;
+    EventHook* realFrameHook_ = nullptr;
 };
 
 // The window title: the program's name and version, then its maker.

@@ -109,8 +109,8 @@ std::optional<int> Form1::takeForwardedKey(std::uint8_t target) {
     return static_cast<int>(parseInteger(entry.ForwardedKey, 0, 0x7F).value_or(0));
 }
 
-bool Form1::startFieldWithForwardedKey(EntryField field, std::uint8_t target) {
-    const auto forwarded = takeForwardedKey(target);
+bool Form1::startFieldWithForwardedKey(EntryField field) {
+    const auto forwarded = takeForwardedKey(forwardTargetOf(field));
     if (!forwarded) return false;
     const int key = fieldKey(field, *forwarded);
     QLineEdit& into = entryField(field);
@@ -169,7 +169,7 @@ void Form1::txtCall_LostFocus() {
 }
 
 void Form1::txtRSTR_KeyPress(int& keyAscii) {
-    if (startFieldWithForwardedKey(EntryField::ReportReceived, kToReportReceived)) {
+    if (startFieldWithForwardedKey(EntryField::ReportReceived)) {
         keyAscii = kNoKey;
         return;
     }
@@ -179,7 +179,7 @@ void Form1::txtRSTR_KeyPress(int& keyAscii) {
 void Form1::txtSec_KeyPress(int& keyAscii) {
     // "R" starts the Canadian sections, which change whether the country counts as new.
     if (txtSec->text().compare(QStringLiteral("R"), Qt::CaseInsensitive) == 0) txtCntry_Change();
-    if (startFieldWithForwardedKey(EntryField::Section, kToSection)) {
+    if (startFieldWithForwardedKey(EntryField::Section)) {
         keyAscii = kNoKey;
         return;
     }
@@ -187,7 +187,7 @@ void Form1::txtSec_KeyPress(int& keyAscii) {
 }
 
 void Form1::txtRSTS_KeyPress(int& keyAscii) {
-    if (startFieldWithForwardedKey(EntryField::ReportSent, kToReportSent)) {
+    if (startFieldWithForwardedKey(EntryField::ReportSent)) {
         keyAscii = kNoKey;
         return;
     }

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "core/number_text.h"
-#include "core/prefix_lookup.h"
 #include "mainwin/entry_rules.h"
 #include "mainwin/shared_preferences.h"
 #include "mainwin/utc_offset.h"
@@ -149,7 +148,7 @@ void frmStationID::Text2_KeyPress(int& KeyAscii) {
         const PrefixRow& match = table.row(rowNumber);
         if (!match.country.starts_with(wanted)) continue;
         // The position of the country as a whole, not of one of its call areas.
-        const PrefixRow& row = *countryRow(table, match.country);
+        const PrefixRow& row = *table.countryRow(match.country);
         const QString country = qtText(row.country);
         Text2.setText(country);
         Text2.setCursorPosition(static_cast<int>(country.size()));

@@ -3,19 +3,21 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "window/key_codes.h"
+
 namespace topband {
 namespace {
 
 // The character code a key press delivers, or 0 for keys that type nothing.
 int characterOf(const QKeyEvent& key) {
-    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return 13;
-    if (key.key() == Qt::Key_Backspace) return 8;
-    if (key.key() == Qt::Key_Escape) return 27;
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) return kEnter;
+    if (key.key() == Qt::Key_Backspace) return kBackspace;
+    if (key.key() == Qt::Key_Escape) return kEscape;
     if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return 0;
     const QString text = key.text();
     if (text.size() != 1) return 0;
     const char16_t c = text.front().unicode();
-    return c >= 32 && c < 0x7F ? c : 0;
+    return c >= kBlank && c < 0x7F ? c : kNoKey;
 }
 
 }  // namespace

@@ -17,6 +17,9 @@ public:
     // then stop short and fail with ENOSPC, as on a disk that fills up during a write. No limit
     // when empty.
     std::optional<std::size_t> diskRoom;
+    // The user's documents folder, when a test puts it inside its own folder.
+    std::optional<std::string> documents;
+    std::string documentsFolder() const override { return documents ? *documents : RealFiles::documentsFolder(); }
     IoResult replaceAtomically(const std::string& path, const std::string& content) override {
         if (failReplace) return IoResult::failure("No space left on device");
         return RealFiles::replaceAtomically(path, content);

@@ -19,16 +19,6 @@ using testing::TempFolder;
 
 const std::string kCountryFiles = std::string(TOPBAND_SOURCE_DIR) + "/tools/sources/country-files";
 
-// Real files, with the documents folder inside the test's own folder.
-class FolderFiles : public testing::FailingFiles {
-public:
-    explicit FolderFiles(std::string documents) : documents_(std::move(documents)) {}
-    std::string documentsFolder() const override { return documents_; }
-
-private:
-    std::string documents_;
-};
-
 // The W/VE entities with Monaco, in cty.dat's layout; `more` follows them.
 std::string ctyDat(const std::string& more) {
     return "United States of America: 05:  08:  NA:   37.60:    91.87:     5.0:  K:\n    K,W;\n"
@@ -44,7 +34,8 @@ std::string ctyDat(const std::string& more) {
 
 class CountriesImportTest : public ::testing::Test {
 protected:
-    CountriesImportTest() : files(work.file("Documents")) {
+    CountriesImportTest() {
+        files.documents = work.file("Documents");
         work.write("work/keep", "");
         EXPECT_TRUE(files.setCurrentFolder(work.file("work")));
     }
@@ -56,7 +47,8 @@ protected:
         return exitCode;
     }
     TempFolder work;
-    FolderFiles files;
+    // Real files, with the documents folder inside the test's own folder.
+    testing::FailingFiles files;
     std::string printed;
     std::string complaints;
 };

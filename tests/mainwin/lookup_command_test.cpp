@@ -13,19 +13,10 @@ namespace {
 
 using testing::TempFolder;
 
-// Real files, with the documents folder inside the test's own folder.
-class FolderFiles : public testing::FailingFiles {
-public:
-    explicit FolderFiles(std::string documents) : documents_(std::move(documents)) {}
-    std::string documentsFolder() const override { return documents_; }
-
-private:
-    std::string documents_;
-};
-
 class LookupCommandTest : public ::testing::Test {
 protected:
-    LookupCommandTest() : files(work.file("Documents")) {
+    LookupCommandTest() {
+        files.documents = work.file("Documents");
         work.write("arrlpre2.txt", testing::installedDataFile("arrlpre2.txt"));
         // Newington, Connecticut.
         work.write("160pref.txt",
@@ -40,7 +31,8 @@ protected:
         return out.str();
     }
     TempFolder work;
-    FolderFiles files;
+    // Real files, with the documents folder inside the test's own folder.
+    testing::FailingFiles files;
     std::string installed = work.file("no installation");  // the installed data folder
     std::string lastErrors;
 };

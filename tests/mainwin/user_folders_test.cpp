@@ -13,17 +13,10 @@ using testing::FakeUi;
 using testing::FailingFiles;
 using testing::TempFolder;
 
-// Real files whose documents folder is a chosen path inside the test's own folder.
-class DocumentsIn : public FailingFiles {
-public:
-    std::string documents;
-    std::string documentsFolder() const override { return documents; }
-};
-
 class UserFolders : public ::testing::Test {
 protected:
     TempFolder home;
-    DocumentsIn files;
+    FailingFiles files;  // the documents folder is a chosen path inside the test's own folder
     FakeUi ui;
     Folders folders;
 
@@ -32,7 +25,7 @@ protected:
 };
 
 TEST_F(UserFolders, SettlesSharedDataAndBackupBelowTheDocumentsFolder) {
-    std::filesystem::create_directory(files.documents);
+    std::filesystem::create_directory(*files.documents);
     SettleUserFolders(folders, files, ui);
     EXPECT_EQ(folders.SharedFolder, home.file("Documents/KELVO Software/Shared"));
     EXPECT_EQ(folders.DataFolder, home.file("Documents/KELVO Software/Velmor"));
