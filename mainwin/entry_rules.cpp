@@ -95,11 +95,14 @@ std::string storedCountry(std::string_view call, std::string_view country) {
     return needsCountry(call) ? std::string(country) : std::string();
 }
 
-std::optional<MissingField> missingEntryField(const EntryFields& fields) {
+std::optional<MissingField> missingEntryField(const EntryFields& fields, const PrefixTable& table) {
     const bool needsSection = isWVeCountry(fields.country) && fields.section.empty();
-    // "Not Found" is what the lookup shows for an unknown prefix, not a country.
-    const bool countryMissing = needsCountry(fields.call) &&
-                                (fields.country.empty() || equalsIgnoringCase(fields.country, kNotFound));
+    // "Not Found" is what the lookup shows for an unknown prefix, and text the table does not
+    // know as a country ("559" typed on past the report) would count as a multiplier.
+    const bool unknownCountry = table.PrefixCount() > 0 && table.countryRow(fields.country) == nullptr;
+    const bool countryMissing =
+        needsCountry(fields.call) &&
+        (fields.country.empty() || equalsIgnoringCase(fields.country, kNotFound) || unknownCountry);
     const struct {
         bool fails;
         MissingField missing;

@@ -104,8 +104,9 @@ std::string storedCountry(std::string_view call, std::string_view country);
 
 // The commit's required-field checks (frmcmp), each reading the fields as the operator left
 // them; when several fail, the last of them is reported. A country is missing when it is
-// empty or "Not Found", unless the call needs none.
-std::optional<MissingField> missingEntryField(const EntryFields& fields);
+// empty, "Not Found" or none of the table's countries, unless the call needs none (a table
+// without rows knows no countries and refuses none).
+std::optional<MissingField> missingEntryField(const EntryFields& fields, const PrefixTable& table);
 
 // A country name completed from the prefix table as it is typed.
 struct CountryCompletion {

@@ -235,8 +235,8 @@ void Form1::mnuPostContest_Click() {
 bool Form1::postContestMode() const { return !txtPostConTime->isHidden(); }
 
 void Form1::frmcmp() {
-    const auto missing =
-        missingEntryField({textOf(*txtCall), textOf(*txtRSTR), textOf(*txtSec), textOf(*txtRSTS), textOf(*txtCntry)});
+    const auto missing = missingEntryField(
+        {textOf(*txtCall), textOf(*txtRSTR), textOf(*txtSec), textOf(*txtRSTS), textOf(*txtCntry)}, state_.prefixes);
     state_.entry.MissingFieldFlag = missing.has_value();
     if (!missing) return;
     showMessage(QString::fromLatin1(missing->message));

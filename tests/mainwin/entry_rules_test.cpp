@@ -135,6 +135,11 @@ TEST(EntryRules, KeysGoWhereTheExchangeContinues) {
 }
 
 TEST(EntryRules, TheCommitNamesTheLastMissingField) {
+    PrefixTable table;
+    table.replaceAll({{"G", "England", "EU", 2, 52},
+                      {"JA", "Japan", "AS", -140, 36},
+                      {"K", "USA", "NA", 97, 38},
+                      {"VE", "Canada", "NA", 80, 45}});
     const struct {
         EntryFields fields;
         const char* message;  // nullptr: nothing missing
@@ -154,12 +159,15 @@ TEST(EntryRules, TheCommitNamesTheLastMissingField) {
         // "Not Found" is no country; a station at sea or in the air needs none.
         {{"XX9XX", "599", "", "599", "Not Found"}, "Need Country!", EntryField::Country},
         {{"XX9XX", "599", "", "599", "not found"}, "Need Country!", EntryField::Country},
+        // Text the table does not know as a country is none either; letter case does not matter.
+        {{"JA1XYZ", "579", "", "599", "559"}, "Need Country!", EntryField::Country},
+        {{"K1ABC", "599", "CT", "599", "usa"}, nullptr, EntryField::Call},
         {{"W1AW/MM", "599", "", "599", ""}, nullptr, EntryField::Call},
         {{"W1AW/MM2", "599", "", "599", "Not Found"}, nullptr, EntryField::Call},
         {{"G3XYZ/AM", "599", "", "599", ""}, nullptr, EntryField::Call},
     };
     for (const auto& c : cases) {
-        const auto missing = missingEntryField(c.fields);
+        const auto missing = missingEntryField(c.fields, table);
         if (c.message == nullptr) {
             EXPECT_FALSE(missing.has_value()) << c.fields.call << " " << missing->message;
             continue;

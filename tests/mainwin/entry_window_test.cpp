@@ -425,6 +425,13 @@ TEST_F(EntryWindowTest, ADxContactNeedsACountryButAStationAtSeaNeedsNone) {
     EXPECT_EQ(textOf(*form.lblDialog), "Need Country!");
     EXPECT_EQ(logFile(), "");
 
+    // Typed on past the report, "559" is no country either.
+    form.cmdClear->click();
+    typeOn("ja1xyz579   559\r");
+    EXPECT_EQ(textOf(*form.txtCntry), "559");
+    EXPECT_EQ(textOf(*form.lblDialog), "Need Country!");
+    EXPECT_EQ(logFile(), "");
+
     form.cmdClear->click();
     typeOn("W1AW/MM\r");
     EXPECT_EQ(logFile(), line({"W1AW/MM", "599", "", "599", "", "2026/12/05", "18:05:09"}));
